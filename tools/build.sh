@@ -1,0 +1,23 @@
+# Configures and builds one of the builds; sourced by the other scripts.
+#   build_native            engine, its tests, sanitizer tests, fuzzer, benchmark
+#   build_windows ARCH ...  ARCH i686: the shipped Quendrix.exe and its tests;
+#                           ARCH x86_64: the same for 64-bit Windows, which is
+#                           what runs the Windows tests where Wine cannot run
+#                           32-bit programs. Further arguments go to cmake --build.
+
+build_native() {
+    cmake -S "$QUENDRIX_ROOT" -B "$QUENDRIX_ROOT/build/native" -G Ninja \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$QUENDRIX_ROOT/build/native" "$@"
+}
+
+windows_build_dir() { echo "$QUENDRIX_ROOT/build/windows-$1"; }
+
+build_windows() {
+    local arch="$1"; shift
+    cmake -S "$QUENDRIX_ROOT" -B "$(windows_build_dir "$arch")" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$QUENDRIX_ROOT/cmake/$arch-w64-mingw32.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$(windows_build_dir "$arch")" "$@"
+}

@@ -1,0 +1,126 @@
+# Shared helpers for the project's scripts: sourced, never run on its own.
+# Everything here is idempotent, so every script can call it on every run.
+
+QUENDRIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QUENDRIX_CACHE="${QUENDRIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quendrix}"
+
+# Debian packages the build, the tests and the run need.
+QUENDRIX_PACKAGES=(
+    cmake ninja-build python3 locales x11-utils imagemagick
+    clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine32:i386 wine64 xvfb fonts-wqy-zenhei
+)
+
+# Wine's 64-bit loader, called directly: the "wine" wrapper always prefers the
+# 32-bit one, which cannot start where the kernel runs no 32-bit code.
+QUENDRIX_WINE64=/usr/lib/wine/wine64
+
+# True when this machine can run 32-bit programs, and so Wine can run the
+# 32-bit Quendrix.exe. Some virtual machines switch 32-bit support off.
+can_run_32bit() {
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+say() { printf '[quendrix] %s\n' "$*" >&2; }
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+package_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+ensure_packages() {
+    local missing=() p
+    for p in "${QUENDRIX_PACKAGES[@]}"; do
+        package_installed "$p" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "installing: ${missing[*]}"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386
+    fi
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# glibc has no locale called "chs"; the text bridge falls back to a GBK one.
+ensure_gbk_locale() {
+    locale -a 2>/dev/null | grep -qi '^zh_CN\.gbk$' && return 0
+    say "generating the zh_CN.GBK locale"
+    if ! grep -q '^zh_CN.GBK GBK' /etc/locale.gen 2>/dev/null; then
+        echo 'zh_CN.GBK GBK' | as_root tee -a /etc/locale.gen >/dev/null
+    fi
+    as_root locale-gen >/dev/null
+}
+
+# Starts Xvfb on a free display unless DISPLAY is already set.
+# Only a server started here is stopped by stop_display.
+QUENDRIX_XVFB_PID=""
+start_display() {
+    if [ -n "${DISPLAY:-}" ]; then return 0; fi
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    QUENDRIX_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    say "Xvfb did not come up on $DISPLAY"
+    return 1
+}
+
+stop_display() {
+    if [ -n "$QUENDRIX_XVFB_PID" ]; then
+        kill "$QUENDRIX_XVFB_PID" 2>/dev/null || true
+        wait "$QUENDRIX_XVFB_PID" 2>/dev/null || true
+        QUENDRIX_XVFB_PID=""
+        unset DISPLAY
+    fi
+}
+
+# Writes a .reg file as regedit wants it: UTF-16 with a byte-order mark,
+# so the Chinese font name survives.
+write_reg() {
+    local out="$1"
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$out"
+}
+
+# Bump when the prefix settings below change, so existing prefixes are redone.
+QUENDRIX_PREFIX_VERSION=3
+
+# ensure_prefix DIR [desktop]: a Wine prefix with the Chinese font mapping and
+# unmanaged windows; with "desktop", every program runs in a 1024x768 virtual
+# desktop (deterministic activation and focus without a window manager).
+ensure_prefix() {
+    local prefix="$1" mode="${2:-}"
+    local stamp="$prefix/.quendrix-prefix-$QUENDRIX_PREFIX_VERSION-$mode"
+    export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    [ -f "$stamp" ] && return 0
+    say "preparing the Wine prefix $prefix"
+    mkdir -p "$prefix"
+    "$QUENDRIX_WINE64" wineboot -i >/dev/null 2>&1
+    wineserver -w
+    local reg="$prefix/quendrix-settings.reg"
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+        printf '"宋体"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
+        if [ "$mode" = desktop ]; then
+            printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
+            printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n'
+        fi
+    } | write_reg "$reg"
+    "$QUENDRIX_WINE64" regedit /S "$reg" >/dev/null 2>&1
+    wineserver -w
+    rm -f "$prefix"/.quendrix-prefix-*
+    touch "$stamp"
+}
