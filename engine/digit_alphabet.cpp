@@ -1,0 +1,7 @@
+#include "engine/digit_alphabet.h"
+
+const std::string DigitAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+bool IsSupportedBase(unsigned base) {
+    return base >= MinBase && base <= MaxBase;
+}

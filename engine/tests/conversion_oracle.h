@@ -1,0 +1,73 @@
+#pragma once
+// An independent reference for BaseConverter::ConvertBetweenBases, built on
+// std::from_chars / std::to_chars with the modulo 2^32 wrap added, for the
+// tests and the fuzzer.
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+struct OracleResult {
+    bool failed = false;
+    std::string text;
+};
+
+namespace oracle_detail {
+
+inline bool HasLowerCase(const std::string& text) {
+    for (char c : text) {
+        if (c >= 'a' && c <= 'z') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// from_chars of the whole text, which must be all digits of base.
+inline bool ReadWhole(const std::string& text, int base, std::uint64_t& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value, base);
+    return error == std::errc() && ptr == end;
+}
+
+}  // namespace oracle_detail
+
+// Same contract as the converter: bases outside 2..36 fail, equal bases copy,
+// only upper-case letters are digits, an empty text is 0, values wrap modulo 2^32.
+inline OracleResult OracleConvert(const std::string& text, int source, int target) {
+    using oracle_detail::ReadWhole;
+    if (source < 2 || source > 36 || target < 2 || target > 36) {
+        return {true, ""};
+    }
+    if (source == target) {
+        return {false, text};
+    }
+    if (oracle_detail::HasLowerCase(text)) {
+        return {true, ""};
+    }
+    // Chunks of at most 6 digits: 36^6 < 2^32, so a chunk and the factor
+    // 1000000 in its base both fit, and their product fits in 64 bits.
+    constexpr std::size_t ChunkDigits = 6;
+    constexpr std::uint64_t Wrap = std::uint64_t{1} << 32;
+    std::uint64_t value = 0;
+    for (std::size_t at = 0; at < text.size(); at += ChunkDigits) {
+        const std::string chunk = text.substr(at, ChunkDigits);
+        std::uint64_t chunkValue = 0;
+        std::uint64_t shift = 0;
+        if (!ReadWhole(chunk, source, chunkValue) ||
+            !ReadWhole("1" + std::string(chunk.size(), '0'), source, shift)) {
+            return {true, ""};
+        }
+        value = (value * shift + chunkValue) % Wrap;
+    }
+    char buffer[40];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, target);
+    std::string digits(buffer, written.ptr);
+    for (char& c : digits) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return {false, digits};
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Crossing between the window's wide text and the converter's narrow text,
+// whose encoding is the Simplified Chinese double-byte code page 936 (the
+// runtime's locale "chs"), and upper-casing narrow text for the converter.
+
+#include <string>
+
+// Stands for each character that has no exact form on the other side.
+constexpr char UnconvertibleMark = '?';
+
+// The narrow form of text up to its first zero character. A character code
+// page 936 cannot represent exactly becomes one UnconvertibleMark.
+std::string WideToNarrow(const std::wstring& text);
+
+// The wide form of text up to its first zero byte. A byte that starts no
+// valid code page 936 character becomes one UnconvertibleMark.
+std::wstring NarrowToWide(const std::string& text);
+
+// A copy with 'a'..'z' upper-cased as toupper gives them; bytes of 0x80 and
+// above, and the second byte of each double-byte character, stay unchanged.
+std::string ToUpperCopy(const std::string& text);
+
+// True when the runtime has a code page 936 locale to convert with. Without
+// one the conversions run under the locale in force.
+bool NarrowLocaleAvailable();
