@@ -10,7 +10,7 @@ QUENDRIX_PACKAGES=(
     clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine32:i386 wine64 xvfb fonts-wqy-zenhei
+    wine wine32:i386 wine64 xvfb fonts-wqy-zenhei fonts-wine
 )
 
 # Wine's 64-bit loader, called directly: the "wine" wrapper always prefers the

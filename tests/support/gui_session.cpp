@@ -1,0 +1,86 @@
+#include "tests/support/gui_session.h"
+
+#include <vector>
+
+#include "app/main_window.h"
+#include "ui/ui_globals.h"
+
+namespace testsupport {
+
+namespace {
+
+constexpr UINT kTextTimeoutMs = 2000;
+
+// Everything except WM_QUIT.
+bool PeekAnyButQuit(MSG* message) {
+    return PeekMessageW(message, nullptr, 0, WM_QUIT - 1, PM_REMOVE) ||
+           PeekMessageW(message, nullptr, WM_QUIT + 1, 0xFFFFFFFF, PM_REMOVE);
+}
+
+void DispatchPending() {
+    MSG message;
+    while (PeekAnyButQuit(&message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+HWND StartMainWindow(int showCommand) {
+    AppInstance = GetModuleHandleW(nullptr);
+    const HWND window = OpenMainWindow(showCommand);
+    PumpMessages(50);  // let the first paint and activation settle
+    return window;
+}
+
+void PumpMessages(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        DispatchPending();
+        if (condition()) {
+            return true;
+        }
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) {
+            return false;
+        }
+        const DWORD wait = static_cast<DWORD>(deadline - now < 10 ? deadline - now : 10);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
+    }
+}
+
+bool TakeQuitMessage(WPARAM* code) {
+    MSG message;
+    if (!PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        return false;
+    }
+    if (code != nullptr) {
+        *code = message.wParam;
+    }
+    return true;
+}
+
+std::wstring WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs, &length)) {
+        return L"";
+    }
+    std::vector<wchar_t> buffer(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                        SMTO_ABORTIFHUNG, kTextTimeoutMs, &copied);
+    return std::wstring(buffer.data(), copied < buffer.size() ? copied : 0);
+}
+
+std::wstring ClassNameOf(HWND window) {
+    wchar_t name[256] = {};
+    const int length = GetClassNameW(window, name, 256);
+    return std::wstring(name, length > 0 ? length : 0);
+}
+
+}  // namespace testsupport
