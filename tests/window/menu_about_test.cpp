@@ -166,35 +166,33 @@ TEST_F(MenuAboutTest, AboutBoxIsModalAndShowsTheFifteenLines) {
 // button, Enter and the close box end it.
 enum class Closer { CloseButtonClick, EnterKey, CloseBox };
 
-class AboutClosing : public MenuAboutTest, public ::testing::WithParamInterface<Closer> {};
-
-TEST_P(AboutClosing, CancelLeavesItOpenAndTheCloserEndsIt) {
-    bool openAfterCancel = false;
-    DialogWatcher watcher([&](HWND dialog) {
-        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        openAfterCancel = IsWindowVisible(dialog) != FALSE;
-        const HWND close = GetDlgItem(dialog, IDC_ABOUT_CLOSE);
-        switch (GetParam()) {
-        case Closer::CloseButtonClick:
-            PostMessageW(close, BM_CLICK, 0, 0);
-            break;
-        case Closer::EnterKey:
-            PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
-            break;
-        case Closer::CloseBox:
-            PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-            break;
-        }
-    });
-    SendMessageW(window, WM_COMMAND, IDM_ABOUT, 0);
-    ASSERT_EQ(watcher.Seen().size(), 1u);
-    EXPECT_TRUE(openAfterCancel);
-    EXPECT_FALSE(watcher.Seen()[0].endedByWatcher) << "the closer did not close the box";
-    EXPECT_FALSE(IsWindow(watcher.Seen()[0].window));
+TEST_F(MenuAboutTest, CancelLeavesItOpenAndEachCloserEndsIt) {
+    for (const Closer closer : {Closer::CloseButtonClick, Closer::EnterKey, Closer::CloseBox}) {
+        SCOPED_TRACE(static_cast<int>(closer));
+        bool openAfterCancel = false;
+        DialogWatcher watcher([&](HWND dialog) {
+            SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            openAfterCancel = IsWindowVisible(dialog) != FALSE;
+            const HWND close = GetDlgItem(dialog, IDC_ABOUT_CLOSE);
+            switch (closer) {
+            case Closer::CloseButtonClick:
+                PostMessageW(close, BM_CLICK, 0, 0);
+                break;
+            case Closer::EnterKey:
+                PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+                break;
+            case Closer::CloseBox:
+                PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+                break;
+            }
+        });
+        SendMessageW(window, WM_COMMAND, IDM_ABOUT, 0);
+        ASSERT_EQ(watcher.Seen().size(), 1u);
+        EXPECT_TRUE(openAfterCancel);
+        EXPECT_FALSE(watcher.Seen()[0].endedByWatcher) << "the closer did not close the box";
+        EXPECT_FALSE(IsWindow(watcher.Seen()[0].window));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Closers, AboutClosing,
-                         ::testing::Values(Closer::CloseButtonClick, Closer::EnterKey, Closer::CloseBox));
 
 TEST_F(MenuAboutTest, AboutBoxOpensAgainWithTheSameText) {
     std::vector<std::wstring> texts;
