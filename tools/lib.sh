@@ -94,7 +94,7 @@ write_reg() {
 }
 
 # Bump when the prefix settings below change, so existing prefixes are redone.
-QUENDRIX_PREFIX_VERSION=3
+QUENDRIX_PREFIX_VERSION=4
 
 # ensure_prefix DIR [desktop]: a Wine prefix with the Chinese font mapping and
 # unmanaged windows; with "desktop", every program runs in a 1024x768 virtual
@@ -112,7 +112,9 @@ ensure_prefix() {
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-        printf '"宋体"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n\r\n'
+        printf '"宋体"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n'
+        # Wine's menus and captions use Tahoma; give them Chinese glyphs too.
+        printf '"Tahoma"="WenQuanYi Zen Hei"\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
         if [ "$mode" = desktop ]; then
             printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
