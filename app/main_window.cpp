@@ -7,6 +7,8 @@
 #include "app/resource.h"
 #include "app/web_addresses.h"
 #include "app/window_placement.h"
+#include "ui/base_pair.h"
+#include "ui/control_procs.h"
 #include "ui/control_registry.h"
 #include "ui/main_layout.h"
 #include "ui/ui_globals.h"
@@ -127,9 +129,14 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         FocusInputBox();  // on activation and deactivation alike
         return 0;
     case WM_CLOSE:
+        BeginClosing();  // from here on no base box asks anything of the user
         DeleteObject(UiFont);
         break;  // default processing destroys the window
     case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_CUSTOM && HIWORD(wParam) == BN_CLICKED) {
+            CustomPairChosen();  // the custom pair takes the bases its boxes show
+            return 0;
+        }
         OnMenuCommand(LOWORD(wParam));
         return 0;
     default:

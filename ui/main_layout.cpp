@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/control_factories.h"
+#include "ui/control_procs.h"
 #include "ui/control_registry.h"
 #include "ui/ui_globals.h"
 
@@ -62,33 +63,33 @@ void BuildMainLayout() {
     const LayoutRow rows[] = {
         // make          id             caption     style        x    y    w    h   hint                          subclass
         {M::StatusBar,   IDC_STATUSBAR, nullptr,    kByFactory, -100, -100, 10, 10, nullptr,                      nullptr},
-        {M::EditBox,     IDC_INPUT,     nullptr,    kInputEdit,  20,  20, 115, 25, L"待转换的数字",              nullptr},
-        {M::PushButton,  IDC_ARROW_GO,  L"=>",      kByFactory, 155,  20,  40, 25, kConvertHint,                 nullptr},
-        {M::EditBox,     IDC_OUTPUT,    nullptr,    kResultEdit, 215, 20, 115, 25, L"转换结果",                  nullptr},
+        {M::EditBox,     IDC_INPUT,     nullptr,    kInputEdit,  20,  20, 115, 25, L"待转换的数字",              InputEditProc},
+        {M::PushButton,  IDC_ARROW_GO,  L"=>",      kByFactory, 155,  20,  40, 25, kConvertHint,                 ConvertButtonProc},
+        {M::EditBox,     IDC_OUTPUT,    nullptr,    kResultEdit, 215, 20, 115, 25, L"转换结果",                  OutputEditProc},
         {M::GroupBox,    kNoId,         nullptr,    kByFactory,  20,  65,  90, 70, nullptr,                      nullptr},
-        {M::RadioButton, IDC_10_TO_2,   L"10 => 2", kByFactory,  20,  65,  90, 25, L"从 10 进制转换到 2 进制",   nullptr},
-        {M::RadioButton, IDC_2_TO_10,   L"2 => 10", kByFactory,  20, 110,  90, 25, L"从 2 进制转换到 10 进制",   nullptr},
+        {M::RadioButton, IDC_10_TO_2,   L"10 => 2", kByFactory,  20,  65,  90, 25, L"从 10 进制转换到 2 进制",   RadioPairProc},
+        {M::RadioButton, IDC_2_TO_10,   L"2 => 10", kByFactory,  20, 110,  90, 25, L"从 2 进制转换到 10 进制",   RadioPairProc},
         {M::GroupBox,    kNoId,         nullptr,    kByFactory, 130,  65,  90, 70, nullptr,                      nullptr},
-        {M::RadioButton, IDC_10_TO_8,   L"10 => 8", kByFactory, 130,  65,  90, 25, L"从 10 进制转换到 8 进制",   nullptr},
-        {M::RadioButton, IDC_8_TO_10,   L"8 => 10", kByFactory, 130, 110,  90, 25, L"从 8 进制转换到 10 进制",   nullptr},
+        {M::RadioButton, IDC_10_TO_8,   L"10 => 8", kByFactory, 130,  65,  90, 25, L"从 10 进制转换到 8 进制",   RadioPairProc},
+        {M::RadioButton, IDC_8_TO_10,   L"8 => 10", kByFactory, 130, 110,  90, 25, L"从 8 进制转换到 10 进制",   RadioPairProc},
         {M::GroupBox,    kNoId,         nullptr,    kByFactory, 240,  65,  90, 70, nullptr,                      nullptr},
-        {M::RadioButton, IDC_10_TO_16,  L"10 => 16", kByFactory, 240, 65,  90, 25, L"从 10 进制转换到 16 进制",  nullptr},
-        {M::RadioButton, IDC_16_TO_10,  L"16 => 10", kByFactory, 240, 110, 90, 25, L"从 16 进制转换到 10 进制",  nullptr},
+        {M::RadioButton, IDC_10_TO_16,  L"10 => 16", kByFactory, 240, 65,  90, 25, L"从 10 进制转换到 16 进制",  RadioPairProc},
+        {M::RadioButton, IDC_16_TO_10,  L"16 => 10", kByFactory, 240, 110, 90, 25, L"从 16 进制转换到 10 进制",  RadioPairProc},
         {M::GroupBox,    kNoId,         nullptr,    kByFactory,  20, 155,  90, 70, nullptr,                      nullptr},
-        {M::RadioButton, IDC_2_TO_8,    L"2 => 8",  kByFactory,  20, 155,  90, 25, L"从 2 进制转换到 8 进制",    nullptr},
-        {M::RadioButton, IDC_8_TO_2,    L"8 => 2",  kByFactory,  20, 200,  90, 25, L"从 8 进制转换到 2 进制",    nullptr},
+        {M::RadioButton, IDC_2_TO_8,    L"2 => 8",  kByFactory,  20, 155,  90, 25, L"从 2 进制转换到 8 进制",    RadioPairProc},
+        {M::RadioButton, IDC_8_TO_2,    L"8 => 2",  kByFactory,  20, 200,  90, 25, L"从 8 进制转换到 2 进制",    RadioPairProc},
         {M::GroupBox,    kNoId,         nullptr,    kByFactory, 130, 155,  90, 70, nullptr,                      nullptr},
-        {M::RadioButton, IDC_2_TO_16,   L"2 => 16", kByFactory, 130, 155,  90, 25, L"从 2 进制转换到 16进制",    nullptr},
-        {M::RadioButton, IDC_16_TO_2,   L"16 => 2", kByFactory, 130, 200,  90, 25, L"从 16 进制转换到 2 进制",   nullptr},
+        {M::RadioButton, IDC_2_TO_16,   L"2 => 16", kByFactory, 130, 155,  90, 25, L"从 2 进制转换到 16进制",    RadioPairProc},
+        {M::RadioButton, IDC_16_TO_2,   L"16 => 2", kByFactory, 130, 200,  90, 25, L"从 16 进制转换到 2 进制",   RadioPairProc},
         {M::GroupBox,    kNoId,         nullptr,    kByFactory, 240, 155,  90, 70, nullptr,                      nullptr},
-        {M::RadioButton, IDC_8_TO_16,   L"8 => 16", kByFactory, 240, 155,  90, 25, L"从 8 进制转换到 16 进制",   nullptr},
-        {M::RadioButton, IDC_16_TO_8,   L"16 => 8", kByFactory, 240, 200,  90, 25, L"从 16 进制转换到 8 进制",   nullptr},
+        {M::RadioButton, IDC_8_TO_16,   L"8 => 16", kByFactory, 240, 155,  90, 25, L"从 8 进制转换到 16 进制",   RadioPairProc},
+        {M::RadioButton, IDC_16_TO_8,   L"16 => 8", kByFactory, 240, 200,  90, 25, L"从 16 进制转换到 8 进制",   RadioPairProc},
         {M::RadioButton, IDC_CUSTOM,    nullptr,    kByFactory,  20, 245,  25, 25, nullptr,                      nullptr},
-        {M::EditBox,     IDC_FROM_BASE, nullptr,    kBaseEdit,   45, 245,  50, 25, kBaseRangeText,               nullptr},
+        {M::EditBox,     IDC_FROM_BASE, nullptr,    kBaseEdit,   45, 245,  50, 25, kBaseRangeText,               BaseEditProc},
         {M::Label,       kNoId,         L"=>",      kLabel,      95, 245,  25, 25, nullptr,                      nullptr},
-        {M::EditBox,     IDC_TO_BASE,   nullptr,    kBaseEdit,  120, 245,  50, 25, kBaseRangeText,               nullptr},
-        {M::PushButton,  IDC_CLEAR,     L"清 空",   kByFactory, 190, 245,  60, 25, L"清空",                      nullptr},
-        {M::PushButton,  IDC_CONVERT,   L"转 换",   kByFactory, 270, 245,  60, 25, kConvertHint,                 nullptr},
+        {M::EditBox,     IDC_TO_BASE,   nullptr,    kBaseEdit,  120, 245,  50, 25, kBaseRangeText,               BaseEditProc},
+        {M::PushButton,  IDC_CLEAR,     L"清 空",   kByFactory, 190, 245,  60, 25, L"清空",                      ClearButtonProc},
+        {M::PushButton,  IDC_CONVERT,   L"转 换",   kByFactory, 270, 245,  60, 25, kConvertHint,                 ConvertButtonProc},
     };
     for (const LayoutRow& row : rows) {
         CreateRow(row);

@@ -58,6 +58,7 @@ void DialogWatcher::OnActivate(HWND dialog) {
     SeenDialog record;
     record.window = dialog;
     record.caption = WindowText(dialog);
+    record.owner = GetWindow(dialog, GW_OWNER);
     if (const HWND text = GetDlgItem(dialog, kMessageBoxTextId)) {
         record.text = WindowText(text);
     }

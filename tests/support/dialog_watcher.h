@@ -21,6 +21,7 @@ struct SeenDialog {
     HWND window = nullptr;
     std::wstring caption;
     std::wstring text;          // a message box's text (static 0xFFFF), else empty
+    HWND owner = nullptr;       // the window that owns the box
     bool endedByWatcher = false;  // the handler left it open past the time limit
 };
 

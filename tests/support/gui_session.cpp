@@ -11,15 +11,19 @@ namespace {
 
 constexpr UINT kTextTimeoutMs = 2000;
 
-// Everything except WM_QUIT.
-bool PeekAnyButQuit(MSG* message) {
-    return PeekMessageW(message, nullptr, 0, WM_QUIT - 1, PM_REMOVE) ||
-           PeekMessageW(message, nullptr, WM_QUIT + 1, 0xFFFFFFFF, PM_REMOVE);
-}
+// A quit message taken from the queue and kept for TakeQuitMessage: the
+// platform hands WM_QUIT out whatever message range a peek asks for.
+bool QuitTaken = false;
+WPARAM QuitCode = 0;
 
 void DispatchPending() {
     MSG message;
-    while (PeekAnyButQuit(&message)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            QuitTaken = true;
+            QuitCode = message.wParam;
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -56,11 +60,16 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 bool TakeQuitMessage(WPARAM* code) {
     MSG message;
-    if (!PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    if (!QuitTaken && PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        QuitTaken = true;
+        QuitCode = message.wParam;
+    }
+    if (!QuitTaken) {
         return false;
     }
+    QuitTaken = false;
     if (code != nullptr) {
-        *code = message.wParam;
+        *code = QuitCode;
     }
     return true;
 }

@@ -1,0 +1,49 @@
+#pragma once
+// The main window started in this test's own process, with a watcher that
+// records and closes every box it opens (message boxes by OK, the About box
+// by its close request).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/behaviour/control_driver.h"
+#include "tests/support/dialog_watcher.h"
+#include "tests/support/gui_session.h"
+
+class BehaviourTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = testsupport::StartMainWindow();
+        ASSERT_NE(window, nullptr);
+    }
+
+    // Message boxes (with their text static) get OK; any other dialog is asked to close.
+    static void CloseAnyBox(HWND dialog) {
+        if (GetDlgItem(dialog, 0xFFFF) != nullptr) {
+            testsupport::DialogWatcher::PressOk(dialog);
+        } else {
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        }
+    }
+
+    size_t BoxCount() const { return watcher.Seen().size(); }
+
+    // The range warnings among the boxes seen from the mark on; each must
+    // have been closed by the test, not by the watcher's time limit.
+    int WarningsSince(size_t mark) const {
+        int count = 0;
+        for (size_t i = mark; i < watcher.Seen().size(); ++i) {
+            const testsupport::SeenDialog& box = watcher.Seen()[i];
+            if (box.caption == L"警告") {
+                EXPECT_EQ(box.text, L"允许输入范围：2 - 36");
+                EXPECT_FALSE(box.endedByWatcher);
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    HWND window = nullptr;
+    testsupport::DialogWatcher watcher{CloseAnyBox};
+};

@@ -1,0 +1,138 @@
+#include "tests/behaviour/control_driver.h"
+
+#include "tests/support/gui_session.h"
+#include "ui/base_pair.h"
+
+namespace drive {
+
+namespace {
+
+LPARAM Centre(ControlId id) {
+    RECT rect{};
+    GetClientRect(Control(id), &rect);
+    return MAKELPARAM(rect.right / 2, rect.bottom / 2);
+}
+
+// The fixed pairs and their radio buttons, looked up when needed (the
+// identifiers are set during static initialisation).
+ControlId RadioFor(int source, int target) {
+    const struct {
+        ControlId radio;
+        int source, target;
+    } radios[] = {
+        {IDC_10_TO_2, 10, 2},  {IDC_2_TO_10, 2, 10},  {IDC_10_TO_8, 10, 8},   {IDC_8_TO_10, 8, 10},
+        {IDC_10_TO_16, 10, 16}, {IDC_16_TO_10, 16, 10}, {IDC_2_TO_8, 2, 8},   {IDC_8_TO_2, 8, 2},
+        {IDC_2_TO_16, 2, 16},  {IDC_16_TO_2, 16, 2},  {IDC_8_TO_16, 8, 16},   {IDC_16_TO_8, 16, 8},
+    };
+    for (const auto& r : radios) {
+        if (r.source == source && r.target == target) {
+            return r.radio;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+HWND Control(ControlId id) {
+    return FindControl(id);
+}
+
+std::wstring TextOf(ControlId id) {
+    return testsupport::WindowText(Control(id));
+}
+
+void SetText(ControlId id, const std::wstring& text) {
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void MoveOver(ControlId id) {
+    SendMessageW(Control(id), WM_MOUSEMOVE, 0, Centre(id));
+}
+
+void Press(ControlId id) {
+    SendMessageW(Control(id), WM_LBUTTONDOWN, MK_LBUTTON, Centre(id));
+}
+
+void Release(ControlId id) {
+    SendMessageW(Control(id), WM_LBUTTONUP, 0, Centre(id));
+}
+
+void ReleaseAt(ControlId id, int x, int y) {
+    SendMessageW(Control(id), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void Click(ControlId id) {
+    MoveOver(id);
+    Press(id);
+    Release(id);
+}
+
+void Key(ControlId id, UINT virtualKey) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    SendMessageW(Control(id), WM_KEYDOWN, virtualKey, 1 | scan);
+    SendMessageW(Control(id), WM_KEYUP, virtualKey, 1 | scan | (1 << 30) | (1u << 31));
+}
+
+bool IsChecked(ControlId id) {
+    return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+ControlId Focused() {
+    const HWND focus = GetFocus();
+    for (const auto& entry : ControlMap) {
+        if (entry.second == focus) {
+            return entry.first;
+        }
+    }
+    return 0;
+}
+
+bool WholeTextSelected(ControlId id) {
+    DWORD start = 1, end = 0;
+    SendMessageW(Control(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start == 0 && end > 0 && end == static_cast<DWORD>(GetWindowTextLengthW(Control(id)));
+}
+
+std::wstring StatusText() {
+    return TextOf(IDC_STATUSBAR);
+}
+
+std::wstring Convert(const std::wstring& input) {
+    SetText(IDC_INPUT, input);
+    Click(IDC_CONVERT);
+    return TextOf(IDC_OUTPUT);
+}
+
+void ChoosePair(int source, int target) {
+    if (const ControlId radio = RadioFor(source, target)) {
+        Click(radio);
+        return;
+    }
+    SetText(IDC_FROM_BASE, std::to_wstring(source));
+    SetText(IDC_TO_BASE, std::to_wstring(target));
+    Click(IDC_CUSTOM);
+}
+
+::testing::AssertionResult UsesPair(int source, int target) {
+    const int shownSource = SourceBase, shownTarget = TargetBase;
+    const std::wstring result = Convert(L"10");
+    if (result == Digits(source, target) && shownSource == source && shownTarget == target) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "expected the pair " << source << " => " << target << ", found "
+                                         << shownSource << " => " << shownTarget << " (\"10\" gave "
+                                         << std::string(result.begin(), result.end()) << ")";
+}
+
+std::wstring Digits(unsigned long long value, int base) {
+    const wchar_t* alphabet = L"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::wstring digits;
+    do {
+        digits.insert(digits.begin(), alphabet[value % base]);
+        value /= base;
+    } while (value != 0);
+    return digits;
+}
+
+}  // namespace drive

@@ -1,0 +1,105 @@
+// The two custom base boxes: a click into one, and what each text leaves in
+// the pair when the box loses the focus.
+
+#include "tests/behaviour/behaviour_fixture.h"
+
+using namespace drive;
+
+namespace {
+
+using CustomBaseTest = BehaviourTest;
+
+// Types text into a base box as a user would after clicking into it.
+void Enter(ControlId box, const std::wstring& text) {
+    Click(box);
+    SetText(box, text);
+}
+
+TEST_F(CustomBaseTest, AClickIntoABoxChoosesTheCustomPairAndSelectsTheText) {
+    for (const ControlId box : {IDC_FROM_BASE, IDC_TO_BASE}) {
+        Click(IDC_16_TO_2);
+        SetText(box, L"12");
+        Click(box);
+        EXPECT_TRUE(IsChecked(IDC_CUSTOM));
+        EXPECT_FALSE(IsChecked(IDC_16_TO_2));
+        EXPECT_EQ(Focused(), box);
+        EXPECT_TRUE(WholeTextSelected(box));
+    }
+    EXPECT_EQ(BoxCount(), 0u);
+}
+
+// Read like atoi, but without overflow: leading white space and a sign keep
+// their meaning, the digits end at the first other character, and a
+// character code page 936 cannot hold is such a character.
+TEST_F(CustomBaseTest, BasesFromTwoToThirtySixAreStored) {
+    Enter(IDC_TO_BASE, L"10");
+    const struct {
+        const wchar_t* text;
+        int base;
+    } accepted[] = {
+        {L"2", 2}, {L"36", 36}, {L"007", 7}, {L"12ab", 12}, {L"+5", 5}, {L" 9", 9}, {L"12\U0001F600", 12},
+        {L"3\u00F1", 3}, {L"0000000000000000000000000000035", 35},
+    };
+    for (const auto& a : accepted) {
+        Enter(IDC_FROM_BASE, a.text);
+        Click(IDC_INPUT);
+        EXPECT_TRUE(UsesPair(a.base, 10)) << a.base;
+    }
+    Enter(IDC_TO_BASE, L"36");
+    Click(IDC_CONVERT);
+    EXPECT_TRUE(UsesPair(35, 36));
+    EXPECT_EQ(BoxCount(), 0u);
+}
+
+TEST_F(CustomBaseTest, OtherTextIsRejectedWithTheWarningAndKeepsTheFocus) {
+    Enter(IDC_FROM_BASE, L"3");
+    Enter(IDC_TO_BASE, L"5");
+    Click(IDC_INPUT);
+    const std::wstring rejected[] = {
+        L"0", L"1", L"37", L"-5", L"x12", L"abc", L" ", L"+", L"99999999999999999999", L"4294967298",
+        L"2147483650", L"\U0001F600", L"\u00F1", L"\uD55C",
+    };
+    for (const ControlId box : {IDC_FROM_BASE, IDC_TO_BASE}) {
+        for (const std::wstring& text : rejected) {
+            Enter(box, text);
+            const size_t mark = BoxCount();
+            Click(IDC_INPUT);
+            EXPECT_EQ(WarningsSince(mark), 1) << text.size() << " characters in box " << box;
+            ASSERT_EQ(BoxCount(), mark + 1);
+            EXPECT_EQ(watcher.Seen().back().owner, window);
+            EXPECT_EQ(Focused(), box);
+            EXPECT_EQ(TextOf(box), text);
+            EXPECT_TRUE(WholeTextSelected(box));
+            SetText(box, L"");  // empty: leaving stores nothing and says nothing
+            Click(IDC_INPUT);
+            EXPECT_EQ(BoxCount(), mark + 1);
+        }
+    }
+    EXPECT_TRUE(UsesPair(3, 5));
+}
+
+// After a rejection, leaving the box again or clicking into it warns again,
+// once per user action.
+TEST_F(CustomBaseTest, ARejectedBaseWarnsAgainAtEachAttemptToLeave) {
+    Enter(IDC_FROM_BASE, L"40");
+    size_t mark = 0;
+    for (const ControlId target : {IDC_INPUT, IDC_OUTPUT, IDC_CONVERT, IDC_CUSTOM, IDC_CLEAR, IDC_CUSTOM}) {
+        mark = BoxCount();
+        Click(target);
+        EXPECT_EQ(WarningsSince(mark), 1) << "leaving for " << target;
+        EXPECT_EQ(Focused(), IDC_FROM_BASE);
+    }
+    mark = BoxCount();
+    Click(IDC_FROM_BASE);
+    EXPECT_EQ(WarningsSince(mark), 1);
+    EXPECT_EQ(Focused(), IDC_FROM_BASE);
+    EXPECT_TRUE(IsChecked(IDC_CUSTOM));
+
+    SetText(IDC_FROM_BASE, L"4");
+    mark = BoxCount();
+    Click(IDC_INPUT);
+    EXPECT_EQ(BoxCount(), mark);
+    EXPECT_TRUE(UsesPair(4, 2));
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+// The built Quendrix.exe as a process of its own, driven from this one with
+// real input: the shipped executable itself converts, warns and closes.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/app_process.h"
+#include "tests/support/gui_session.h"
+#include "tests/support/real_input.h"
+
+using namespace testsupport;
+
+namespace {
+
+// The fixed identifiers of the controls this test touches.
+constexpr int kInput = 202, kOutput = 204, k16To10 = 210, kFromBase = 218, kConvert = 221;
+constexpr WPARAM kAbout = 123;
+
+struct AppBox {
+    HWND window;
+    std::wstring caption, text;
+};
+
+struct BoxSearch {
+    DWORD thread;
+    std::vector<AppBox> found;
+};
+
+BOOL CALLBACK CollectBox(HWND window, LPARAM searchPointer) {
+    auto* search = reinterpret_cast<BoxSearch*>(searchPointer);
+    if (GetWindowThreadProcessId(window, nullptr) == search->thread && IsWindowVisible(window) &&
+        ClassNameOf(window) == L"#32770") {
+        const HWND text = GetDlgItem(window, 0xFFFF);
+        search->found.push_back({window, WindowText(window), text ? WindowText(text) : L""});
+    }
+    return TRUE;
+}
+
+// The dialog boxes the program's thread has open now.
+std::vector<AppBox> OpenBoxes(DWORD appThread) {
+    BoxSearch search{appThread, {}};
+    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(app.Start(WindowsPathOf(QUENDRIX_EXE)));
+        appThread = GetWindowThreadProcessId(app.Window(), nullptr);
+        SetForegroundWindow(app.Window());
+        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == app.Window(); }, 3000));
+        DWORD_PTR ignored = 0;  // the program's thread has handled everything sent so far
+        ASSERT_TRUE(SendMessageTimeoutW(app.Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored));
+    }
+
+    HWND Child(int id) const { return GetDlgItem(app.Window(), id); }
+    std::wstring Text(int id) const { return WindowText(Child(id)); }
+    void SetText(int id, const wchar_t* text) const {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(Child(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                            &ignored);
+    }
+
+    bool Checked(int id) const {
+        DWORD_PTR state = 0;
+        SendMessageTimeoutW(Child(id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+        return state == BST_CHECKED;
+    }
+
+    void ClickOn(int id) const { ClickAt(CentreOf(Child(id))); }
+
+    // Watches the program's boxes for a while: records each once, closes
+    // message boxes with OK and any other dialog with its close request.
+    std::vector<AppBox> CollectBoxes(DWORD milliseconds) {
+        std::vector<AppBox> seen;
+        PumpUntil(
+            [&] {
+                for (const AppBox& box : OpenBoxes(appThread)) {
+                    bool known = false;
+                    for (const AppBox& s : seen) known = known || s.window == box.window;
+                    if (!known) {
+                        seen.push_back(box);
+                        PostMessageW(box.window, box.text.empty() ? WM_CLOSE : WM_COMMAND, IDOK, 0);
+                    }
+                }
+                return false;
+            },
+            milliseconds);
+        return seen;
+    }
+
+    int Warnings(const std::vector<AppBox>& boxes) const {
+        int count = 0;
+        for (const AppBox& box : boxes) {
+            if (box.caption == L"警告") {
+                EXPECT_EQ(box.text, L"允许输入范围：2 - 36");
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    AppProcess app;
+    DWORD appThread = 0;
+};
+
+TEST_F(EndToEndTest, ConvertsByButtonAndByEnter) {
+    SetText(kInput, L"ff");
+    ClickOn(k16To10);
+    ASSERT_TRUE(PumpUntil([&] { return Checked(k16To10); }, 3000));
+    ClickOn(kConvert);
+    EXPECT_TRUE(PumpUntil([&] { return Text(kOutput) == L"255"; }, 3000)) << "result: " << Text(kOutput).size();
+    EXPECT_EQ(Text(kInput), L"ff");
+
+    SetText(kInput, L"1f");
+    ClickOn(kInput);
+    PressKeys({VK_RETURN});
+    EXPECT_TRUE(PumpUntil([&] { return Text(kOutput) == L"31"; }, 3000));
+
+    SetText(kInput, L"1g");
+    PressKeys({VK_RETURN});
+    EXPECT_TRUE(PumpUntil([&] { return Text(kOutput) == L"输入有误！"; }, 3000));
+    EXPECT_TRUE(CollectBoxes(300).empty());
+}
+
+TEST_F(EndToEndTest, ARejectedBaseWarnsOnceAndClosingSaysNothing) {
+    SetText(kFromBase, L"1");
+    ClickOn(kFromBase);  // a click into a rejected box warns
+    std::vector<AppBox> boxes = CollectBoxes(1500);
+    EXPECT_EQ(Warnings(boxes), 1);
+    EXPECT_EQ(boxes.size(), 1u);
+
+    // The About box from the menu, opened while the box is rejected: one warning.
+    app.Post(WM_COMMAND, kAbout);
+    boxes = CollectBoxes(2000);
+    EXPECT_EQ(Warnings(boxes), 1);
+    EXPECT_EQ(boxes.size(), 2u);
+
+    // Again a rejected base with the focus in its box, then the close box.
+    ClickOn(kFromBase);
+    EXPECT_EQ(Warnings(CollectBoxes(1500)), 1);
+    app.Post(WM_CLOSE);
+    DWORD exitCode = 1;
+    std::vector<AppBox> late;
+    const bool ended = PumpUntil(
+        [&] {
+            for (const AppBox& box : OpenBoxes(appThread)) {
+                late.push_back(box);
+                PostMessageW(box.window, WM_COMMAND, IDOK, 0);
+            }
+            return app.WaitForExit(0, &exitCode);
+        },
+        10000);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(late.empty());
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+// Choosing the base pair: the twelve radio buttons and the custom radio. The
+// pair a conversion uses is always the one the window shows.
+
+#include "tests/behaviour/behaviour_fixture.h"
+
+using namespace drive;
+
+namespace {
+
+using PairTest = BehaviourTest;
+
+const ControlId* AllRadios() {
+    static const ControlId radios[] = {IDC_10_TO_2, IDC_2_TO_10,  IDC_10_TO_8, IDC_8_TO_10, IDC_10_TO_16,
+                                       IDC_16_TO_10, IDC_2_TO_8, IDC_8_TO_2,  IDC_2_TO_16, IDC_16_TO_2,
+                                       IDC_8_TO_16, IDC_16_TO_8, IDC_CUSTOM};
+    return radios;
+}
+
+void ExpectOnlyChecked(ControlId checked) {
+    for (int i = 0; i < 13; ++i) {
+        EXPECT_EQ(IsChecked(AllRadios()[i]), AllRadios()[i] == checked) << "radio " << AllRadios()[i];
+    }
+}
+
+TEST_F(PairTest, StartsWithTenToTwoCheckedAndTheFocusInTheInputBox) {
+    ExpectOnlyChecked(IDC_10_TO_2);
+    EXPECT_EQ(Focused(), IDC_INPUT);
+    EXPECT_EQ(TextOf(IDC_OUTPUT), L"");
+    EXPECT_TRUE(UsesPair(10, 2));
+}
+
+// A completed click sets the check mark and the pair together; all thirteen
+// radio buttons are one group.
+TEST_F(PairTest, EachRadioButtonSetsItsPair) {
+    const struct {
+        ControlId radio;
+        int source, target;
+    } radios[] = {
+        {IDC_16_TO_8, 16, 8}, {IDC_2_TO_10, 2, 10},  {IDC_10_TO_8, 10, 8},   {IDC_8_TO_10, 8, 10},
+        {IDC_10_TO_16, 10, 16}, {IDC_16_TO_10, 16, 10}, {IDC_2_TO_8, 2, 8},   {IDC_8_TO_2, 8, 2},
+        {IDC_2_TO_16, 2, 16},  {IDC_16_TO_2, 16, 2},  {IDC_8_TO_16, 8, 16},   {IDC_10_TO_2, 10, 2},
+    };
+    for (const auto& r : radios) {
+        Click(r.radio);
+        ExpectOnlyChecked(r.radio);
+        EXPECT_TRUE(UsesPair(r.source, r.target));
+    }
+    Click(IDC_CUSTOM);
+    ExpectOnlyChecked(IDC_CUSTOM);
+}
+
+// A press released away from the button is no click: neither the check mark
+// nor the pair moves.
+TEST_F(PairTest, APressReleasedAwayChangesNothing) {
+    Press(IDC_2_TO_8);
+    ReleaseAt(IDC_2_TO_8, 200, -30);
+    ExpectOnlyChecked(IDC_10_TO_2);
+    EXPECT_TRUE(UsesPair(10, 2));
+
+    // The space bar completes a click on the focused button just as well.
+    Press(IDC_2_TO_8);
+    ReleaseAt(IDC_2_TO_8, -5, 5);
+    Key(IDC_2_TO_8, VK_SPACE);
+    ExpectOnlyChecked(IDC_2_TO_8);
+    EXPECT_TRUE(UsesPair(2, 8));
+}
+
+// With 5 in the source box and the focus in it, a click on "10 => 2" leaves
+// 10 => 2 checked, and that is the pair: 123 gives 1111011.
+TEST_F(PairTest, AFixedPairClickedWhileABaseBoxHasTheFocusWins) {
+    Click(IDC_16_TO_10);
+    Click(IDC_FROM_BASE);
+    SetText(IDC_FROM_BASE, L"5");
+    ASSERT_EQ(Focused(), IDC_FROM_BASE);
+    Click(IDC_10_TO_2);
+    ExpectOnlyChecked(IDC_10_TO_2);
+    EXPECT_EQ(Convert(L"123"), L"1111011");
+    EXPECT_TRUE(UsesPair(10, 2));
+
+    Click(IDC_TO_BASE);
+    SetText(IDC_TO_BASE, L"7");
+    Click(IDC_8_TO_16);
+    EXPECT_TRUE(UsesPair(8, 16));
+    EXPECT_EQ(BoxCount(), 0u);
+}
+
+// Checking the custom radio, by a click on it or by a click into a base box,
+// takes the bases both boxes show.
+TEST_F(PairTest, TheCustomPairIsTheBasesTheBoxesShow) {
+    SetText(IDC_FROM_BASE, L"5");
+    SetText(IDC_TO_BASE, L"7");
+    Click(IDC_16_TO_10);
+    Click(IDC_CUSTOM);
+    EXPECT_TRUE(UsesPair(5, 7));
+
+    Click(IDC_16_TO_10);
+    Click(IDC_TO_BASE);
+    ExpectOnlyChecked(IDC_CUSTOM);
+    Click(IDC_INPUT);
+    EXPECT_TRUE(UsesPair(5, 7));
+
+    // A box that is empty or holds no valid base keeps its half, silently.
+    Click(IDC_16_TO_10);
+    SetText(IDC_FROM_BASE, L"");
+    SetText(IDC_TO_BASE, L"99");
+    Click(IDC_CUSTOM);
+    EXPECT_TRUE(UsesPair(16, 10));
+    EXPECT_EQ(BoxCount(), 0u);
+}
+
+TEST_F(PairTest, ClickingIntoAnEmptyBoxKeepsThePair) {
+    Click(IDC_8_TO_2);
+    Click(IDC_FROM_BASE);
+    ExpectOnlyChecked(IDC_CUSTOM);
+    Click(IDC_TO_BASE);
+    Click(IDC_INPUT);
+    EXPECT_TRUE(UsesPair(8, 2));
+    EXPECT_EQ(BoxCount(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+// A rejected base never warns without end: one user action shows at most one
+// warning per box, the program stays usable, and closing never warns.
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include "app/resource.h"
+#include "tests/behaviour/behaviour_fixture.h"
+#include "tests/support/real_input.h"
+
+using namespace drive;
+
+namespace {
+
+using WarningTest = BehaviourTest;
+
+// The focus in the source box, which holds text the user just typed.
+void TypeIntoSourceBox(const std::wstring& text) {
+    SetText(IDC_FROM_BASE, L"");
+    Click(IDC_FROM_BASE);
+    SetText(IDC_FROM_BASE, text);
+}
+
+TEST_F(WarningTest, LeavingForAnyControlWarnsOnceAndKeepsTheFocus) {
+    for (const ControlId target : {IDC_CONVERT, IDC_ARROW_GO, IDC_CLEAR, IDC_16_TO_8, IDC_CUSTOM, IDC_INPUT,
+                                   IDC_OUTPUT, IDC_TO_BASE}) {
+        TypeIntoSourceBox(L"1");
+        const size_t mark = BoxCount();
+        Click(target);
+        EXPECT_EQ(WarningsSince(mark), 1) << "leaving for " << target;
+        EXPECT_EQ(BoxCount(), mark + 1);
+        EXPECT_EQ(Focused(), IDC_FROM_BASE) << "leaving for " << target;
+        SetText(IDC_FROM_BASE, L"");
+        SetFocus(Control(IDC_INPUT));
+    }
+    EXPECT_EQ(BoxCount(), 8u);
+}
+
+// Opening the About box while the source box holds 1 used to warn three
+// times: the box took the focus back from the opening About box.
+TEST_F(WarningTest, OpeningTheAboutBoxWarnsOnce) {
+    TypeIntoSourceBox(L"1");
+    SendMessageW(window, WM_COMMAND, IDM_ABOUT, 0);  // returns once the About box is closed
+    EXPECT_EQ(WarningsSince(0), 1);
+    EXPECT_EQ(BoxCount(), 2u);  // the warning and the About box
+    EXPECT_FALSE(IsWindow(watcher.Seen().back().window));
+    EXPECT_TRUE(IsWindowEnabled(window));
+    EXPECT_EQ(Focused(), IDC_INPUT);
+
+    // Still rejected: clicking into the box warns again.
+    const size_t mark = BoxCount();
+    Click(IDC_FROM_BASE);
+    EXPECT_EQ(WarningsSince(mark), 1);
+    EXPECT_EQ(Focused(), IDC_FROM_BASE);
+}
+
+// 1 in the source box, 99 typed into the target box, then a click into the
+// source box: the two boxes used to take the focus from each other, warning
+// after warning, until the stack overflowed.
+TEST_F(WarningTest, TwoRejectedBoxesDoNotFightOverTheFocus) {
+    SetText(IDC_FROM_BASE, L"1");
+    Click(IDC_TO_BASE);
+    SetText(IDC_TO_BASE, L"99");
+    size_t mark = BoxCount();
+    Click(IDC_FROM_BASE);
+    EXPECT_EQ(WarningsSince(mark), 1);
+    EXPECT_EQ(Focused(), IDC_TO_BASE);
+    EXPECT_TRUE(WholeTextSelected(IDC_TO_BASE));
+
+    // Usable: the target box is mended, then the source box in turn.
+    SetText(IDC_TO_BASE, L"7");
+    mark = BoxCount();
+    Click(IDC_FROM_BASE);
+    EXPECT_EQ(WarningsSince(mark), 1);  // a click into the rejected source box
+    EXPECT_EQ(Focused(), IDC_FROM_BASE);
+    SetText(IDC_FROM_BASE, L"5");
+    mark = BoxCount();
+    Click(IDC_INPUT);
+    EXPECT_EQ(BoxCount(), mark);
+    EXPECT_TRUE(UsesPair(5, 7));
+}
+
+// A window of another program, run by a thread of its own.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow() {
+        thread = std::thread([this] {
+            WNDCLASSW windowClass{};
+            windowClass.lpfnWndProc = DefWindowProcW;
+            windowClass.hInstance = GetModuleHandleW(nullptr);
+            windowClass.lpszClassName = L"OtherProgram";
+            RegisterClassW(&windowClass);
+            threadId = GetCurrentThreadId();
+            window = CreateWindowExW(0, L"OtherProgram", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 300,
+                                     300, 300, nullptr, nullptr, windowClass.hInstance, nullptr);
+            ready = true;
+            MSG message;
+            while (!done && GetMessageW(&message, nullptr, 0, 0) > 0) {
+                DispatchMessageW(&message);
+            }
+            DestroyWindow(window);
+            finished = true;
+        });
+        testsupport::PumpUntil([this] { return ready.load(); }, 5000);
+    }
+    ~OtherProgramWindow() {
+        done = true;
+        PostThreadMessageW(threadId, WM_NULL, 0, 0);
+        // Destroying that window may activate ours, which needs this thread.
+        testsupport::PumpUntil([this] { return finished.load(); }, 5000);
+        thread.join();
+    }
+    std::atomic<bool> ready{false}, done{false}, finished{false};
+    HWND window = nullptr;
+    DWORD threadId = 0;
+    std::thread thread;
+};
+
+TEST_F(WarningTest, SwitchingToAnotherProgramWarnsOnceAndLetsGo) {
+    OtherProgramWindow other;
+    ASSERT_NE(other.window, nullptr);
+    SetForegroundWindow(window);
+    testsupport::PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
+    TypeIntoSourceBox(L"0");
+
+    testsupport::ClickAt(testsupport::CentreOf(other.window));
+    testsupport::PumpMessages(700);
+    EXPECT_EQ(WarningsSince(0), 1);
+    EXPECT_NE(Focused(), IDC_FROM_BASE);
+
+    // Back in the program: nothing more, and the focus is in the input box.
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    testsupport::ClickAt(POINT{frame.left + 60, frame.top + 10});  // the caption
+    testsupport::PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
+    testsupport::PumpMessages(300);
+    EXPECT_EQ(WarningsSince(0), 1);
+    EXPECT_EQ(Focused(), IDC_INPUT);
+
+    const size_t mark = BoxCount();
+    Click(IDC_FROM_BASE);
+    EXPECT_EQ(WarningsSince(mark), 1);
+}
+
+// With a rejected base in the focused box, closing the window shows nothing.
+class ClosingTest : public BehaviourTest {
+protected:
+    void CloseWith(const std::function<void()>& close) {
+        TypeIntoSourceBox(L"1");
+        SetText(IDC_TO_BASE, L"99");
+        const size_t mark = BoxCount();
+        close();
+        testsupport::PumpUntil([&] { return !IsWindow(window); }, 3000);
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(BoxCount(), mark);
+        WPARAM code = 1;
+        EXPECT_TRUE(testsupport::TakeQuitMessage(&code));
+        EXPECT_EQ(code, 0u);
+    }
+};
+
+TEST_F(ClosingTest, TheCloseMessage) {
+    CloseWith([&] { SendMessageW(window, WM_CLOSE, 0, 0); });
+}
+
+TEST_F(ClosingTest, TheSystemMenusClose) {
+    CloseWith([&] { SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); });
+}
+
+// Nor does a window destroyed without being asked to close first.
+TEST_F(ClosingTest, DestroyingTheWindow) {
+    CloseWith([&] { DestroyWindow(window); });
+}
+
+TEST_F(ClosingTest, AltF4) {
+    SetForegroundWindow(window);
+    CloseWith([] { testsupport::PressKeys({VK_MENU, VK_F4}); });
+}
+
+}  // namespace

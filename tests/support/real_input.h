@@ -1,0 +1,26 @@
+#pragma once
+// Real input through SendInput, for what sent messages cannot show:
+// capture, hit-testing, activation and switching between programs. The
+// platform routes it to whatever window is under the pointer or has the
+// focus, in any process. Each step lets this thread's messages run briefly.
+
+#include <windows.h>
+
+#include <initializer_list>
+
+namespace testsupport {
+
+// Moves the pointer to a point of the screen.
+void MovePointerTo(POINT screen);
+
+// A left click at a point of the screen. The pointer comes from the
+// screen's corner, so the window under it sees it arrive.
+void ClickAt(POINT screen);
+
+// The centre of a window, in screen coordinates.
+POINT CentreOf(HWND window);
+
+// Presses the keys in order and releases them in reverse order.
+void PressKeys(std::initializer_list<WORD> virtualKeys);
+
+}  // namespace testsupport

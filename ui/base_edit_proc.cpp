@@ -1,0 +1,132 @@
+// The two custom base boxes share one procedure; which half of the pair a box
+// writes comes from PairHalfOf.
+//
+// A box whose text is no base from 2 to 36 warns when it loses the focus and,
+// when the focus went to another control of the main window, takes it back.
+// Focus changes nest (a SetFocus delivers WM_KILLFOCUS at once, a message box
+// runs its own loop), so the warning is kept from repeating:
+// - while one box handles a rejection, every base box lets its focus go
+//   unchecked, so the two boxes cannot keep taking the focus from each other;
+// - when the focus goes to another control of the main window, the box
+//   takes it back; it warns unless the program itself moves the focus after
+//   acting on a click (the release on "转 换" moves it once more after the
+//   press did, and the press has warned);
+// - when the focus leaves the main window (a dialog, another program) the
+//   box warns and lets the focus go, so that loss cannot come again;
+// - once the main window is closing, or no longer shown, nothing is checked.
+#include "ui/base_pair.h"
+#include "ui/control_procs.h"
+#include "ui/main_layout.h"
+#include "ui/ui_globals.h"
+
+namespace {
+
+// The text is the boxes' hint, which tells the same range.
+const wchar_t RangeWarningCaption[] = L"警告";
+
+bool Closing = false;
+
+// The box between its warning and having the focus back, 0 for none.
+ControlId RejectingBox = 0;
+
+class RejectionScope {
+public:
+    explicit RejectionScope(ControlId box) : previous_(RejectingBox) { RejectingBox = box; }
+    ~RejectionScope() { RejectingBox = previous_; }
+    RejectionScope(const RejectionScope&) = delete;
+    RejectionScope& operator=(const RejectionScope&) = delete;
+
+private:
+    ControlId previous_;
+};
+
+bool ChecksFocusLoss() {
+    return !Closing && RejectingBox == 0 && IsWindowVisible(MainWindow);
+}
+
+// True when the focus moves to another control of the main window while the
+// main window stays the active, usable window. When the user switches to
+// another program, the main window still hears about it first (and moves the
+// focus to the input box), but it is no longer the foreground window.
+bool FocusStaysInMainWindow(HWND next) {
+    return next != nullptr && IsChild(MainWindow, next) && IsWindowEnabled(MainWindow) &&
+           GetActiveWindow() == MainWindow && GetForegroundWindow() == MainWindow;
+}
+
+void Warn(HWND window) {
+    MessageBoxW(GetParent(window), kBaseRangeText, RangeWarningCaption, MB_ICONWARNING);
+}
+
+void SelectAllAndFocus(ControlId box) {
+    const HWND edit = FindControl(box);
+    SendMessageW(edit, EM_SETSEL, 0, GetWindowTextLengthW(edit));
+    SetFocus(edit);
+}
+
+// Returns true when the focus loss is swallowed: the box keeps the focus.
+bool RejectFocusLoss(ControlId box, HWND window, HWND next) {
+    const RejectionScope scope(box);
+    if (FocusStaysInMainWindow(next)) {
+        if (!ReturningFocusToInput()) {
+            Warn(window);
+        }
+        if (Closing) {
+            return false;
+        }
+        SelectAllAndFocus(box);
+        return true;
+    }
+    Warn(window);  // the box lets the focus go, so this loss cannot repeat
+    return false;
+}
+
+LRESULT OnKillFocus(ControlId box, HWND window, WPARAM wParam, LPARAM lParam) {
+    if (ChecksFocusLoss()) {
+        const BaseReading reading = ReadBaseBox(box);
+        if (reading.content == BaseBoxContent::Valid) {
+            *PairHalfOf(box) = reading.base;
+        } else if (reading.content == BaseBoxContent::Rejected &&
+                   RejectFocusLoss(box, window, reinterpret_cast<HWND>(wParam))) {
+            return 0;
+        }
+    }
+    return ForwardToPrevious(box, WM_KILLFOCUS, wParam, lParam);
+}
+
+// A click into the box chooses the custom pair and selects the whole text. A
+// release counts as such a click only while the box has the focus: when the
+// other box's rejection took the focus back during the press, it does not.
+void OnClickInto(ControlId box) {
+    const HWND edit = FindControl(box);
+    if (GetFocus() != edit) {
+        return;
+    }
+    const HWND custom = FindControl(IDC_CUSTOM);
+    SendMessageW(custom, WM_LBUTTONDOWN, 0, 0);
+    SendMessageW(custom, WM_LBUTTONUP, 0, 0);
+    SendMessageW(edit, EM_SETSEL, 0, GetWindowTextLengthW(edit));
+    SetFocus(edit);
+}
+
+}  // namespace
+
+void BeginClosing() {
+    Closing = true;
+}
+
+LRESULT CALLBACK BaseEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const ControlId id = OwnId(window);
+    switch (message) {
+    case WM_MOUSEMOVE:
+        ShowHint(id);
+        break;
+    case WM_LBUTTONUP:
+        OnClickInto(id);
+        break;
+    case WM_KILLFOCUS:
+        return OnKillFocus(id, window, wParam, lParam);
+    default:
+        break;
+    }
+    return ForwardToPrevious(id, message, wParam, lParam);
+}

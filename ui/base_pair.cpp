@@ -1,0 +1,62 @@
+#include "ui/base_pair.h"
+
+#include <vector>
+
+#include "engine/decimal_reader.h"
+#include "engine/digit_alphabet.h"
+#include "engine/text_bridge.h"
+
+int SourceBase = 0;
+int TargetBase = 0;
+
+namespace {
+
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0) {
+        return std::wstring();
+    }
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    GetWindowTextW(window, buffer.data(), length + 1);
+    return std::wstring(buffer.data());
+}
+
+}  // namespace
+
+BaseReading ParseBaseText(const std::wstring& text) {
+    if (text.empty()) {
+        return {BaseBoxContent::Empty, 0};
+    }
+    // A character code page 936 cannot hold arrives as a mark that is no digit.
+    const long long value = ReadLeadingDecimal(WideToNarrow(text));
+    if (value < MinBase || value > MaxBase) {
+        return {BaseBoxContent::Rejected, 0};
+    }
+    return {BaseBoxContent::Valid, static_cast<int>(value)};
+}
+
+BaseReading ReadBaseBox(ControlId box) {
+    return ParseBaseText(WindowText(FindControl(box)));
+}
+
+int* PairHalfOf(ControlId box) {
+    if (box == IDC_FROM_BASE) {
+        return &SourceBase;
+    }
+    if (box == IDC_TO_BASE) {
+        return &TargetBase;
+    }
+    return nullptr;
+}
+
+void CustomPairChosen() {
+    if (SendMessageW(FindControl(IDC_CUSTOM), BM_GETCHECK, 0, 0) != BST_CHECKED) {
+        return;
+    }
+    for (const ControlId box : {IDC_FROM_BASE, IDC_TO_BASE}) {
+        const BaseReading reading = ReadBaseBox(box);
+        if (reading.content == BaseBoxContent::Valid) {
+            *PairHalfOf(box) = reading.base;
+        }
+    }
+}

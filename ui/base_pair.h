@@ -1,0 +1,38 @@
+#pragma once
+// The base pair the next conversion uses, and the two custom base boxes that
+// can supply it.
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/control_registry.h"
+
+// 0 until the main window's start-up click, then always within 2..36.
+extern int SourceBase;
+extern int TargetBase;
+
+// What a custom base box holds.
+enum class BaseBoxContent { Empty, Valid, Rejected };
+
+struct BaseReading {
+    BaseBoxContent content;
+    int base;  // meaningful only for Valid
+};
+
+// Reads a box's text as atoi would (leading white space, a sign, the leading
+// digits), without overflow; anything outside 2..36, a text without a leading
+// digit included, is rejected.
+BaseReading ParseBaseText(const std::wstring& text);
+
+// The current text of a custom base box, read and judged.
+BaseReading ReadBaseBox(ControlId box);
+
+// The half of the pair a custom base box writes: SourceBase for IDC_FROM_BASE,
+// TargetBase for IDC_TO_BASE, null for any other identifier.
+int* PairHalfOf(ControlId box);
+
+// Called when the custom radio button has been clicked: once it is checked,
+// each base box that holds a valid base writes its half, without a word about
+// a box that does not.
+void CustomPairChosen();

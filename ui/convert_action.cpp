@@ -1,0 +1,62 @@
+#include "ui/convert_action.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/text_bridge.h"
+#include "ui/base_pair.h"
+#include "ui/control_procs.h"
+#include "ui/control_registry.h"
+#include "ui/ui_globals.h"
+
+bool IsConverting = false;
+
+namespace {
+
+const wchar_t InvalidInputText[] = L"输入有误！";
+const wchar_t BusyText[] = L"您的操作速度还真快！上一次的计算都还在进行中...";
+const wchar_t BusyCaption[] = L"提示";
+
+// The engine's view of the input: narrow under code page 936, upper-cased.
+// False, with text untouched, when the input box is empty.
+bool ReadInput(std::string* text) {
+    const HWND input = FindControl(IDC_INPUT);
+    const int length = GetWindowTextLengthW(input);
+    if (length <= 0) {
+        return false;
+    }
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+    GetWindowTextW(input, buffer.data(), length + 1);
+    *text = ToUpperCopy(WideToNarrow(std::wstring(buffer.data())));
+    return true;
+}
+
+void Convert() {
+    const HWND output = FindControl(IDC_OUTPUT);
+    std::string text;
+    if (!ReadInput(&text)) {
+        SetWindowTextW(output, nullptr);
+        return;
+    }
+    Converter.ConvertBetweenBases(text, SourceBase, TargetBase);
+    if (Converter.HasFailed()) {
+        SetWindowTextW(output, InvalidInputText);
+    } else {
+        SetWindowTextW(output, NarrowToWide(Converter.ResultText()).c_str());
+    }
+}
+
+}  // namespace
+
+void RunConversion() {
+    if (IsConverting) {
+        MessageBoxW(MainWindow, BusyText, BusyCaption, MB_ICONINFORMATION);
+    } else {
+        IsConverting = true;
+        Convert();
+        IsConverting = false;
+    }
+    ReturnFocusToInput();
+}
