@@ -23,8 +23,11 @@ cleanup() { wineserver -k 2>/dev/null || true; stop_display; }
 trap cleanup EXIT
 ensure_prefix "$QUENDRIX_CACHE/wine-test" desktop
 wineserver -p 2>/dev/null || true  # keep one server for all the test processes
-# The first Wine process of a session sets up the desktop and now and then
-# fails to end; let a throwaway one take that, and retry a test that hangs.
+# The first Wine process of a session starts Wine's background services
+# (desktop, devices), which inherit its output: under ctest they would hold
+# that test's output pipe open until its timeout. A throwaway first process
+# with its output elsewhere starts them instead. A test that still times out
+# is tried again.
 timeout 30 "$QUENDRIX_WINE64" "$(windows_build_dir x86_64)/tests/window_unit_tests.exe" --gtest_list_tests \
     >/dev/null 2>&1 || true
 retry=(--repeat after-timeout:2)

@@ -202,8 +202,7 @@ TEST_F(LayoutTest, MapsHoldEveryControlAndItsHint) {
 // Each recorded previous procedure is what the control's class gives, and
 // the control runs another one now. The untitled radio is never subclassed.
 TEST_F(LayoutTest, SubclassedControlsRecordTheirClassProcedure) {
-    // 19 once every interactive control has its procedure; until then fewer.
-    EXPECT_LE(PreviousProcMap.size(), 19u);
+    EXPECT_EQ(PreviousProcMap.size(), 19u);
     EXPECT_EQ(PreviousProcMap.count(IDC_CUSTOM), 0u);
     EXPECT_EQ(PreviousProcMap.count(IDC_STATUSBAR), 0u);
     EXPECT_EQ(GetWindowLongPtrW(FindControl(IDC_CUSTOM), GWLP_WNDPROC),
