@@ -9,6 +9,7 @@
 #include "app/window_placement.h"
 #include "ui/base_pair.h"
 #include "ui/control_procs.h"
+#include "ui/control_actions.h"
 #include "ui/control_registry.h"
 #include "ui/main_layout.h"
 #include "ui/ui_globals.h"
@@ -52,8 +53,7 @@ void FocusInputBox() {
 // A click as the user makes it, handled before this returns.
 void ClickControl(ControlId id) {
     if (const HWND control = FindControl(id)) {
-        SendMessageW(control, WM_LBUTTONDOWN, 0, 0);
-        SendMessageW(control, WM_LBUTTONUP, 0, 0);
+        SendClick(control);
     }
 }
 

@@ -1,5 +1,4 @@
 # One helper per kind of test target.
-include(GoogleTest)
 
 # Builds GoogleTest from the sources Debian ships, for whichever compiler is in use.
 macro(quendrix_use_googletest)

@@ -15,6 +15,7 @@
 //   box warns and lets the focus go, so that loss cannot come again;
 // - once the main window is closing, or no longer shown, nothing is checked.
 #include "ui/base_pair.h"
+#include "ui/control_actions.h"
 #include "ui/control_procs.h"
 #include "ui/main_layout.h"
 #include "ui/ui_globals.h"
@@ -101,9 +102,7 @@ void OnClickInto(ControlId box) {
     if (GetFocus() != edit) {
         return;
     }
-    const HWND custom = FindControl(IDC_CUSTOM);
-    SendMessageW(custom, WM_LBUTTONDOWN, 0, 0);
-    SendMessageW(custom, WM_LBUTTONUP, 0, 0);
+    SendClick(FindControl(IDC_CUSTOM));
     SendMessageW(edit, EM_SETSEL, 0, GetWindowTextLengthW(edit));
     SetFocus(edit);
 }

@@ -1,27 +1,12 @@
 #include "ui/base_pair.h"
 
-#include <vector>
-
 #include "engine/decimal_reader.h"
 #include "engine/digit_alphabet.h"
 #include "engine/text_bridge.h"
+#include "ui/control_actions.h"
 
 int SourceBase = 0;
 int TargetBase = 0;
-
-namespace {
-
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    if (length <= 0) {
-        return std::wstring();
-    }
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
-    GetWindowTextW(window, buffer.data(), length + 1);
-    return std::wstring(buffer.data());
-}
-
-}  // namespace
 
 BaseReading ParseBaseText(const std::wstring& text) {
     if (text.empty()) {
@@ -36,7 +21,7 @@ BaseReading ParseBaseText(const std::wstring& text) {
 }
 
 BaseReading ReadBaseBox(ControlId box) {
-    return ParseBaseText(WindowText(FindControl(box)));
+    return ParseBaseText(ControlText(FindControl(box)));
 }
 
 int* PairHalfOf(ControlId box) {

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "engine/text_bridge.h"
 #include "ui/base_pair.h"
+#include "ui/control_actions.h"
 #include "ui/control_procs.h"
 #include "ui/control_registry.h"
 #include "ui/ui_globals.h"
@@ -22,14 +22,11 @@ const wchar_t BusyCaption[] = L"提示";
 // The engine's view of the input: narrow under code page 936, upper-cased.
 // False, with text untouched, when the input box is empty.
 bool ReadInput(std::string* text) {
-    const HWND input = FindControl(IDC_INPUT);
-    const int length = GetWindowTextLengthW(input);
-    if (length <= 0) {
+    const std::wstring input = ControlText(FindControl(IDC_INPUT));
+    if (input.empty()) {
         return false;
     }
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
-    GetWindowTextW(input, buffer.data(), length + 1);
-    *text = ToUpperCopy(WideToNarrow(std::wstring(buffer.data())));
+    *text = ToUpperCopy(WideToNarrow(input));
     return true;
 }
 

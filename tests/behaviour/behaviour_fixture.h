@@ -10,13 +10,10 @@
 #include "tests/behaviour/control_driver.h"
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/gui_session.h"
+#include "tests/support/main_window_fixture.h"
 
-class BehaviourTest : public ::testing::Test {
+class BehaviourTest : public testsupport::MainWindowFixture {
 protected:
-    void SetUp() override {
-        window = testsupport::StartMainWindow();
-        ASSERT_NE(window, nullptr);
-    }
 
     // Message boxes (with their text static) get OK; any other dialog is asked to close.
     static void CloseAnyBox(HWND dialog) {
@@ -44,6 +41,5 @@ protected:
         return count;
     }
 
-    HWND window = nullptr;
     testsupport::DialogWatcher watcher{CloseAnyBox};
 };

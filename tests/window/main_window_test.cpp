@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/gui_session.h"
+#include "tests/support/main_window_fixture.h"
 #include "ui/control_registry.h"
 #include "ui/ui_globals.h"
 
@@ -13,14 +14,7 @@ using namespace testsupport;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window = StartMainWindow();
-        ASSERT_NE(window, nullptr);
-    }
-    HWND window = nullptr;
-};
+using MainWindowTest = MainWindowFixture;
 
 TEST_F(MainWindowTest, ClassTitleStyleAndSize) {
     EXPECT_EQ(ClassNameOf(window), L"Quendrix");

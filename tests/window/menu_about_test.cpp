@@ -6,6 +6,7 @@
 #include "app/resource.h"
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/gui_session.h"
+#include "tests/support/main_window_fixture.h"
 
 using namespace testsupport;
 
@@ -43,14 +44,7 @@ std::vector<MenuItem> ItemsOf(HMENU menu) {
     return items;
 }
 
-class MenuAboutTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window = StartMainWindow();
-        ASSERT_NE(window, nullptr);
-    }
-    HWND window = nullptr;
-};
+using MenuAboutTest = MainWindowFixture;
 
 TEST_F(MenuAboutTest, MenuBarHasFileAndHelpWithTheirItems) {
     const HMENU bar = GetMenu(window);
