@@ -74,7 +74,7 @@ std::optional<std::wstring> DecodeExactly(const char* text) {
 // glibc's drops Unicode tag characters without a word and then fails an
 // assertion when asked to write them.
 bool BeyondBasicPlane(wchar_t unit) {
-    return static_cast<std::uint32_t>(unit) > 0xFFFF;
+    return static_cast<std::uint32_t>(unit) / 0x10000 != 0;
 }
 
 bool IsHighSurrogate(wchar_t unit) {
