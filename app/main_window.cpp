@@ -8,10 +8,10 @@
 #include "app/web_addresses.h"
 #include "app/window_placement.h"
 #include "ui/base_pair.h"
-#include "ui/control_procs.h"
 #include "ui/control_actions.h"
 #include "ui/control_registry.h"
 #include "ui/main_layout.h"
+#include "ui/nesting_state.h"
 #include "ui/ui_globals.h"
 
 namespace {

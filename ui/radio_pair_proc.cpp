@@ -1,9 +1,11 @@
 // The twelve fixed-pair radio buttons share one procedure; which pair a
 // button stands for comes from the table below.
+#include "ui/radio_pair_proc.h"
+
 #include <array>
 
 #include "ui/base_pair.h"
-#include "ui/control_procs.h"
+#include "ui/subclass_steps.h"
 
 namespace {
 
