@@ -98,18 +98,11 @@ void OnClickInto(ControlId box) {
 }  // namespace
 
 LRESULT CALLBACK BaseEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ControlId id = OwnId(window);
-    switch (message) {
-    case WM_MOUSEMOVE:
-        ShowHint(id);
-        break;
-    case WM_LBUTTONUP:
-        OnClickInto(id);
-        break;
-    case WM_KILLFOCUS:
-        return OnKillFocus(id, window, wParam, lParam);
-    default:
-        break;
+    if (message == WM_KILLFOCUS) {
+        return OnKillFocus(OwnId(window), window, wParam, lParam);
     }
-    return ForwardToPrevious(id, message, wParam, lParam);
+    if (message == WM_LBUTTONUP) {
+        OnClickInto(OwnId(window));
+    }
+    return ShowHintAndForward(window, message, wParam, lParam);
 }

@@ -12,3 +12,11 @@ void ShowHint(ControlId id) {
 LRESULT ForwardToPrevious(ControlId id, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(FindPreviousProc(id), FindControl(id), message, wParam, lParam);
 }
+
+LRESULT ShowHintAndForward(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const ControlId id = OwnId(window);
+    if (message == WM_MOUSEMOVE) {
+        ShowHint(id);
+    }
+    return ForwardToPrevious(id, message, wParam, lParam);
+}

@@ -17,3 +17,7 @@ void ShowHint(ControlId id);
 // Hands a message to the control's previous procedure, addressed to the
 // handle recorded for the control, and returns what that procedure returns.
 LRESULT ForwardToPrevious(ControlId id, UINT message, WPARAM wParam, LPARAM lParam);
+
+// How every procedure ends, once it has taken its own steps: a mouse move
+// shows the control's hint, and the message goes on to the previous procedure.
+LRESULT ShowHintAndForward(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -61,6 +61,11 @@ void Click(ControlId id) {
     Release(id);
 }
 
+void Enter(ControlId box, const std::wstring& text) {
+    Click(box);
+    SetText(box, text);
+}
+
 void Key(ControlId id, UINT virtualKey) {
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
     SendMessageW(Control(id), WM_KEYDOWN, virtualKey, 1 | scan);

@@ -9,12 +9,6 @@ namespace {
 
 using CustomBaseTest = BehaviourTest;
 
-// Types text into a base box as a user would after clicking into it.
-void Enter(ControlId box, const std::wstring& text) {
-    Click(box);
-    SetText(box, text);
-}
-
 TEST_F(CustomBaseTest, AClickIntoABoxChoosesTheCustomPairAndSelectsTheText) {
     for (const ControlId box : {IDC_FROM_BASE, IDC_TO_BASE}) {
         Click(IDC_16_TO_2);

@@ -61,16 +61,14 @@ TEST_F(PairTest, APressReleasedAwayChangesNothing) {
 // 10 => 2 checked, and that is the pair: 123 gives 1111011.
 TEST_F(PairTest, AFixedPairClickedWhileABaseBoxHasTheFocusWins) {
     Click(IDC_16_TO_10);
-    Click(IDC_FROM_BASE);
-    SetText(IDC_FROM_BASE, L"5");
+    Enter(IDC_FROM_BASE, L"5");
     ASSERT_EQ(Focused(), IDC_FROM_BASE);
     Click(IDC_10_TO_2);
     ExpectOnlyChecked(IDC_10_TO_2);
     EXPECT_EQ(Convert(L"123"), L"1111011");
     EXPECT_TRUE(UsesPair(10, 2));
 
-    Click(IDC_TO_BASE);
-    SetText(IDC_TO_BASE, L"7");
+    Enter(IDC_TO_BASE, L"7");
     Click(IDC_8_TO_16);
     EXPECT_TRUE(UsesPair(8, 16));
     EXPECT_EQ(BoxCount(), 0u);
@@ -123,8 +121,7 @@ TEST_F(PairTest, TheShownPairIsUsedHoweverABaseReachedItsBox) {
     // A base pasted into one box (from its context menu) while the other,
     // rejected, keeps the focus.
     SetText(IDC_FROM_BASE, L"");
-    Click(IDC_TO_BASE);
-    SetText(IDC_TO_BASE, L"1");
+    Enter(IDC_TO_BASE, L"1");
     SetText(IDC_FROM_BASE, L"9");
     SetText(IDC_TO_BASE, L"16");
     EXPECT_EQ(Convert(L"17"), L"10");

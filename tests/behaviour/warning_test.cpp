@@ -18,8 +18,7 @@ using WarningTest = BehaviourTest;
 // The focus in the source box, which holds text the user just typed.
 void TypeIntoSourceBox(const std::wstring& text) {
     SetText(IDC_FROM_BASE, L"");
-    Click(IDC_FROM_BASE);
-    SetText(IDC_FROM_BASE, text);
+    Enter(IDC_FROM_BASE, text);
 }
 
 TEST_F(WarningTest, LeavingForAnyControlWarnsOnceAndKeepsTheFocus) {
@@ -55,8 +54,7 @@ TEST_F(WarningTest, OpeningTheAboutBoxWarnsOnce) {
 // after warning, until the stack overflowed.
 TEST_F(WarningTest, TwoRejectedBoxesDoNotFightOverTheFocus) {
     SetText(IDC_FROM_BASE, L"1");
-    Click(IDC_TO_BASE);
-    SetText(IDC_TO_BASE, L"99");
+    Enter(IDC_TO_BASE, L"99");
     EXPECT_EQ(WarningsFrom([] { Click(IDC_FROM_BASE); }), 1);
     EXPECT_EQ(Focused(), IDC_TO_BASE);
     EXPECT_TRUE(WholeTextSelected(IDC_TO_BASE));
