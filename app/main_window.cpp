@@ -50,7 +50,9 @@ void FocusInputBox() {
     }
 }
 
-// A click as the user makes it, handled before this returns.
+// A press and a release sent to the control, both handled before this
+// returns: the start-up pair's radio button becomes checked, and its
+// procedure sets the pair.
 void ClickControl(ControlId id) {
     if (const HWND control = FindControl(id)) {
         SendClick(control);
@@ -88,7 +90,7 @@ void OnMenuCommand(WORD command) {
         DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_ABOUT), MainWindow, AboutDlgProc, 0);
         break;
     default:
-        break;  // the controls' own notifications: their procedures act, not this window
+        break;  // unknown numbers, the controls' notifications among them
     }
 }
 
