@@ -1,15 +1,28 @@
 # Configures and builds one of the builds; sourced by the other scripts.
 #   build_native            engine, its tests, sanitizer tests, fuzzer, benchmark
-#   build_windows ARCH ...  ARCH i686: the shipped Quendrix.exe and its tests;
-#                           ARCH x86_64: the same for 64-bit Windows, which is
-#                           what runs the Windows tests where Wine cannot run
-#                           32-bit programs. Further arguments go to cmake --build.
+#   build_release ...       the shipped Quendrix.exe: 32-bit, win32-thread
+#                           compilers, Release, static, stripped; no GoogleTest
+#   build_windows ARCH ...  the Windows tests with the posix-thread compilers;
+#                           ARCH i686: the 32-bit ones; ARCH x86_64: the same
+#                           for 64-bit Windows, which is what runs the Windows
+#                           tests where Wine cannot run 32-bit programs.
+# Further arguments go to cmake --build.
 
 build_native() {
     cmake -S "$QUENDRIX_ROOT" -B "$QUENDRIX_ROOT/build/native" -G Ninja \
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$QUENDRIX_ROOT/build/native" "$@"
+}
+
+release_build_dir() { echo "$QUENDRIX_ROOT/build/release"; }
+shipped_exe() { echo "$(release_build_dir)/app/Quendrix.exe"; }
+
+build_release() {
+    cmake -S "$QUENDRIX_ROOT" -B "$(release_build_dir)" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$QUENDRIX_ROOT/cmake/i686-w64-mingw32-win32.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DQUENDRIX_RELEASE=ON >/dev/null
+    cmake --build "$(release_build_dir)" "$@"
 }
 
 windows_build_dir() { echo "$QUENDRIX_ROOT/build/windows-$1"; }

@@ -8,7 +8,7 @@ QUENDRIX_CACHE="${QUENDRIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quendrix}"
 QUENDRIX_PACKAGES=(
     cmake ninja-build python3 locales x11-utils xdotool imagemagick
     clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32:i386 wine64 xvfb fonts-wqy-zenhei fonts-wine
 )
