@@ -1,7 +1,8 @@
 # Configures and builds one of the builds; sourced by the other scripts.
 #   build_native            engine, its tests, sanitizer tests, fuzzer, benchmark
 #   build_release ...       the shipped Quendrix.exe: 32-bit, win32-thread
-#                           compilers, Release, static, stripped; no GoogleTest
+#                           compilers, Release, static, stripped; with the
+#                           checks of its file, and no GoogleTest
 #   build_windows ARCH ...  the Windows tests with the posix-thread compilers;
 #                           ARCH i686: the 32-bit ones; ARCH x86_64: the same
 #                           for 64-bit Windows, which is what runs the Windows
@@ -29,14 +30,8 @@ windows_build_dir() { echo "$QUENDRIX_ROOT/build/windows-$1"; }
 
 build_windows() {
     local arch="$1"; shift
-    local checked=()
-    if [ "$arch" = x86_64 ]; then
-        # The 64-bit tests read the shipped 32-bit file for its resources and imports.
-        checked=(-DQUENDRIX_CHECKED_EXE="$(windows_build_dir i686)/app/Quendrix.exe"
-                 -DQUENDRIX_CHECKED_EXE_MACHINE=i386)
-    fi
     cmake -S "$QUENDRIX_ROOT" -B "$(windows_build_dir "$arch")" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$QUENDRIX_ROOT/cmake/$arch-w64-mingw32.cmake" \
-        -DCMAKE_BUILD_TYPE=Release "${checked[@]}" >/dev/null
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$(windows_build_dir "$arch")" "$@"
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: native engine tests, the same under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a bounded fuzz run, then every Windows test under
-# Wine. Installs whatever is missing first.
+# UndefinedBehaviorSanitizer, a bounded fuzz run, the checks of the shipped
+# file, then every Windows test under Wine. Installs whatever is missing first.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/build.sh"
@@ -13,6 +13,10 @@ say "native build"
 build_native
 status=0
 ctest --test-dir "$QUENDRIX_ROOT/build/native" --output-on-failure -j2 || status=1
+
+say "the shipped build and the checks of its file"
+build_release
+ctest --test-dir "$(release_build_dir)" --output-on-failure || status=1
 
 say "Windows builds"
 build_windows i686
