@@ -9,7 +9,7 @@ QUENDRIX_PACKAGES=(
     cmake ninja-build python3 locales x11-utils xdotool imagemagick
     clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip
     wine wine32:i386 wine64 xvfb fonts-wqy-zenhei fonts-wine
 )
 
