@@ -4,9 +4,10 @@
 #                           compilers, Release, static, stripped; with the
 #                           checks of its file, and no GoogleTest
 #   build_windows ARCH ...  the Windows tests with the posix-thread compilers;
-#                           ARCH i686: the 32-bit ones; ARCH x86_64: the same
-#                           for 64-bit Windows, which is what runs the Windows
-#                           tests where Wine cannot run 32-bit programs.
+#                           ARCH i686: they start the shipped Quendrix.exe as a
+#                           process; ARCH x86_64: the same sources for 64-bit
+#                           Windows, which is what runs the Windows tests where
+#                           Wine cannot run 32-bit programs.
 # Further arguments go to cmake --build.
 
 build_native() {
@@ -32,6 +33,6 @@ build_windows() {
     local arch="$1"; shift
     cmake -S "$QUENDRIX_ROOT" -B "$(windows_build_dir "$arch")" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$QUENDRIX_ROOT/cmake/$arch-w64-mingw32.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DQUENDRIX_SHIPPED_EXE="$(shipped_exe)" >/dev/null
     cmake --build "$(windows_build_dir "$arch")" "$@"
 }

@@ -96,17 +96,26 @@ write_reg() {
 # Bump when the prefix settings below change, so existing prefixes are redone.
 QUENDRIX_PREFIX_VERSION=4
 
-# ensure_prefix DIR [desktop]: a Wine prefix with the Chinese font mapping and
-# unmanaged windows; with "desktop", every program runs in a 1024x768 virtual
-# desktop (deterministic activation and focus without a window manager).
+# ensure_prefix DIR [desktop] [winxp|win10]: a Wine prefix with the Chinese
+# font mapping and unmanaged windows; with "desktop", every program runs
+# in a 1024x768 virtual desktop (deterministic activation and focus without a
+# window manager); with a Windows version, Wine reports that version instead
+# of its default, Windows 7. Sets WINEPREFIX and the rest for Wine, and
+# QUENDRIX_LOADER to the loader that starts programs in this prefix.
 ensure_prefix() {
-    local prefix="$1" mode="${2:-}"
-    local stamp="$prefix/.quendrix-prefix-$QUENDRIX_PREFIX_VERSION-$mode"
-    export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    local prefix="$1" mode="${2:-}" version="${3:-}"
+    local stamp="$prefix/.quendrix-prefix-$QUENDRIX_PREFIX_VERSION-$mode-$version"
+    # Wine offers Windows XP only to 32-bit prefixes.
+    if [ "$version" = winxp ]; then
+        export WINEARCH=win32 QUENDRIX_LOADER=/usr/bin/wine
+    else
+        export WINEARCH=win64 QUENDRIX_LOADER="$QUENDRIX_WINE64"
+    fi
+    export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     [ -f "$stamp" ] && return 0
     say "preparing the Wine prefix $prefix"
     mkdir -p "$prefix"
-    "$QUENDRIX_WINE64" wineboot -i >/dev/null 2>&1
+    "$QUENDRIX_LOADER" wineboot -i >/dev/null 2>&1
     wineserver -w
     local reg="$prefix/quendrix-settings.reg"
     {
@@ -121,7 +130,10 @@ ensure_prefix() {
             printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n'
         fi
     } | write_reg "$reg"
-    "$QUENDRIX_WINE64" regedit /S "$reg" >/dev/null 2>&1
+    "$QUENDRIX_LOADER" regedit /S "$reg" >/dev/null 2>&1
+    if [ -n "$version" ]; then
+        "$QUENDRIX_LOADER" winecfg -v "$version" >/dev/null 2>&1
+    fi
     wineserver -w
     rm -f "$prefix"/.quendrix-prefix-*
     touch "$stamp"
