@@ -10,7 +10,7 @@ QUENDRIX_PACKAGES=(
     clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip
-    wine wine32:i386 wine64 xvfb fonts-wqy-zenhei fonts-wine
+    wine wine32:i386 wine64 xvfb fonts-arphic-uming fonts-wqy-microhei fonts-wine
 )
 
 # Wine's 64-bit loader, called directly: the "wine" wrapper always prefers the
@@ -94,10 +94,10 @@ write_reg() {
 }
 
 # Bump when the prefix settings below change, so existing prefixes are redone.
-QUENDRIX_PREFIX_VERSION=4
+QUENDRIX_PREFIX_VERSION=5
 
-# ensure_prefix DIR [desktop] [winxp|win10]: a Wine prefix with the Chinese
-# font mapping and unmanaged windows; with "desktop", every program runs
+# ensure_prefix DIR [desktop] [winxp|win10]: a Wine prefix that shows Quendrix
+# as Windows would, with unmanaged windows; with "desktop", every program runs
 # in a 1024x768 virtual desktop (deterministic activation and focus without a
 # window manager); with a Windows version, Wine reports that version instead
 # of its default, Windows 7. Sets WINEPREFIX and the rest for Wine, and
@@ -117,13 +117,18 @@ ensure_prefix() {
     mkdir -p "$prefix"
     "$QUENDRIX_LOADER" wineboot -i >/dev/null 2>&1
     wineserver -w
+    # This Debian Wine does not load its own fonts folder: without Marlett
+    # the caption buttons draw "0 1 r". Not its Tahoma, which would stop the
+    # replacement below.
+    cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
     local reg="$prefix/quendrix-settings.reg"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        # 宋体 as a Song face like the one Windows ships; Tahoma, Wine's menu
+        # and caption font, as a Hei face that also has Chinese glyphs.
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-        printf '"宋体"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n'
-        # Wine's menus and captions use Tahoma; give them Chinese glyphs too.
-        printf '"Tahoma"="WenQuanYi Zen Hei"\r\n\r\n'
+        printf '"宋体"="AR PL UMing CN"\r\n"SimSun"="AR PL UMing CN"\r\n'
+        printf '"Tahoma"="WenQuanYi Micro Hei"\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
         if [ "$mode" = desktop ]; then
             printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
