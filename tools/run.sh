@@ -9,14 +9,7 @@ source "$(dirname "$0")/build.sh"
 
 ensure_packages
 
-# The shipped program is 32-bit; where this machine cannot run 32-bit code,
-# the 64-bit build of the same sources stands in for it.
-if can_run_32bit; then
-    arch=i686 loader=/usr/bin/wine
-else
-    arch=x86_64 loader="$QUENDRIX_WINE64"
-    say "this machine runs no 32-bit code: starting the 64-bit build"
-fi
+choose_runnable_build starting
 build_windows "$arch" --target Quendrix >/dev/null
 exe="$(windows_build_dir "$arch")/app/Quendrix.exe"
 
