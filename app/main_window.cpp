@@ -134,7 +134,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         break;  // default processing destroys the window
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_CUSTOM && HIWORD(wParam) == BN_CLICKED) {
-            CustomPairChosen();  // the custom pair takes the bases its boxes show
+            StoreCustomBases();  // the custom pair takes the bases its boxes show
             return 0;
         }
         OnMenuCommand(LOWORD(wParam));

@@ -85,7 +85,9 @@ LRESULT OnKillFocus(ControlId box, HWND window, WPARAM wParam, LPARAM lParam) {
     if (ChecksFocusLoss()) {
         const BaseReading reading = ReadBaseBox(box);
         if (reading.content == BaseBoxContent::Valid) {
-            *PairHalfOf(box) = reading.base;
+            if (CustomPairSelected()) {  // with a fixed pair checked, the pair is that one
+                *PairHalfOf(box) = reading.base;
+            }
         } else if (reading.content == BaseBoxContent::Rejected &&
                    RejectFocusLoss(box, window, reinterpret_cast<HWND>(wParam))) {
             return 0;

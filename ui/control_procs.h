@@ -20,7 +20,8 @@ LRESULT CALLBACK InputEditProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK OutputEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The two custom base boxes: a click into one chooses the custom pair and
-// selects its text; losing the focus checks and stores its base.
+// selects its text; losing the focus checks its base and, while the custom
+// pair is selected, stores it.
 LRESULT CALLBACK BaseEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // "清 空": empties the input and result boxes and focuses the input box.

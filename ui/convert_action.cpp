@@ -52,6 +52,7 @@ void RunConversion() {
         MessageBoxW(MainWindow, BusyText, BusyCaption, MB_ICONINFORMATION);
     } else {
         IsConverting = true;
+        StoreCustomBases();
         Convert();
         IsConverting = false;
     }

@@ -51,6 +51,26 @@ TEST_F(CustomBaseTest, BasesFromTwoToThirtySixAreStored) {
     EXPECT_EQ(BoxCount(), 0u);
 }
 
+// A paste far longer than the box is cut short at once (an edit box that does
+// not scroll used to trim it a character at a time, for hours), and what stays
+// is read by its leading digits.
+TEST_F(CustomBaseTest, ALongPasteIsCutShortAndTheProgramGoesOnConverting) {
+    Enter(IDC_TO_BASE, L"10");
+    Click(IDC_FROM_BASE);
+    const std::wstring paste = L"12" + std::wstring(29998, L'a');
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (paste.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), paste.c_str(), (paste.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageW(Control(IDC_FROM_BASE), WM_PASTE, 0, 0);
+    EXPECT_EQ(TextOf(IDC_FROM_BASE).substr(0, 3), L"12a");
+    EXPECT_EQ(Convert(L"11"), L"13");
+    EXPECT_EQ(BoxCount(), 0u);
+}
+
 TEST_F(CustomBaseTest, OtherTextIsRejectedWithTheWarningAndKeepsTheFocus) {
     Enter(IDC_FROM_BASE, L"3");
     Enter(IDC_TO_BASE, L"5");

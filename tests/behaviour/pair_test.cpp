@@ -108,6 +108,37 @@ TEST_F(PairTest, TheCustomPairIsTheBasesTheBoxesShow) {
     EXPECT_EQ(BoxCount(), 0u);
 }
 
+// A base box writes its half only while the custom pair is chosen, and a
+// conversion with the custom pair takes whatever valid bases the boxes show,
+// however they got there.
+TEST_F(PairTest, TheShownPairIsUsedHoweverABaseReachedItsBox) {
+    // The focus in a box without a click into it (a right-click gives it),
+    // "10 => 2" still checked.
+    SetFocus(Control(IDC_FROM_BASE));
+    SetText(IDC_FROM_BASE, L"16");
+    EXPECT_EQ(Convert(L"17"), L"10001");
+
+    // A press on "8 => 16" warns about the box's 1 and hands the focus back;
+    // the click completes all the same.
+    SetText(IDC_FROM_BASE, L"1");
+    Click(IDC_FROM_BASE);
+    Click(IDC_8_TO_16);
+    ExpectOnlyChecked(IDC_8_TO_16);
+    ASSERT_EQ(Focused(), IDC_FROM_BASE);
+    SetText(IDC_FROM_BASE, L"16");
+    EXPECT_EQ(Convert(L"17"), L"F");
+
+    // A base pasted into one box (from its context menu) while the other,
+    // rejected, keeps the focus.
+    SetText(IDC_FROM_BASE, L"");
+    Click(IDC_TO_BASE);
+    SetText(IDC_TO_BASE, L"1");
+    SetText(IDC_FROM_BASE, L"9");
+    SetText(IDC_TO_BASE, L"16");
+    EXPECT_EQ(Convert(L"17"), L"10");
+    EXPECT_EQ(BoxCount(), 2u);  // the two warnings about 1
+}
+
 TEST_F(PairTest, ClickingIntoAnEmptyBoxKeepsThePair) {
     Click(IDC_8_TO_2);
     Click(IDC_FROM_BASE);
