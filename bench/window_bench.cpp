@@ -19,7 +19,7 @@ using bench::NowMicroseconds;
 
 namespace {
 
-constexpr int kRunsEach = 15;
+constexpr int kRunsEach = 25;
 constexpr int kLaterEnters = 20;  // per run, after the first
 constexpr DWORD kTimeoutMs = 15000;
 const wchar_t kTyped[] = L"255";  // with the starting pair, 10 => 2
@@ -152,7 +152,7 @@ void PrintRow(const char* what, const Program& quendrix, const Program& bare,
     }
     const bench::Spread q = bench::SpreadOf(quendrix.*samples);
     const bench::Spread b = bench::SpreadOf(bare.*samples);
-    std::printf("  %-24s %8.2f %8.2f %8.2f   %8.2f %8.2f %8.2f   %6.2f\n", what, q.min, q.median, q.max, b.min,
+    std::printf("  %-24s %8.2f %8.2f %8.2f   %8.2f %8.2f %8.2f   %9.2f\n", what, q.min, q.median, q.max, b.min,
                 b.median, b.max, q.median / b.median);
 }
 
@@ -160,7 +160,7 @@ void PrintRow(const char* what, const Program& quendrix, const Program& bare,
 
 int main() {
     Program quendrix{"Quendrix", testsupport::WindowsPathOf(QUENDRIX_EXE), L"Quendrix", {}, {}, {}};
-    Program bare{"bare", testsupport::WindowsPathOf(BARE_WINDOW_EXE), L"Quendrix", {}, {}, {}};
+    Program bare{"bare", testsupport::WindowsPathOf(BARE_WINDOW_EXE), L"QuendrixBare", {}, {}, {}};
     // One untimed round first: the first start of each loads its files.
     Program warmUp[] = {quendrix, bare};
     RunOnce(warmUp[0]);
@@ -176,8 +176,10 @@ int main() {
     std::printf("Quendrix.exe against the bare window, %d interleaved runs each (%d failed), %d later Enters per "
                 "run; milliseconds:\n",
                 kRunsEach, failed, kLaterEnters);
-    std::printf("  %-24s %8s %8s %8s   %8s %8s %8s   %6s\n", "", "Quendrix", "median", "max", "bare", "median",
-                "max", "ratio");
+    std::printf("  %-24s %-28s   %-28s   %s\n", "", "---------- Quendrix ----------", "------------ bare ------------",
+                "Quendrix/bare");
+    std::printf("  %-24s %8s %8s %8s   %8s %8s %8s   %s\n", "", "min", "median", "max", "min", "median", "max",
+                "(medians)");
     PrintRow("start to window painted", quendrix, bare, &Program::start);
     PrintRow("first Enter to result", quendrix, bare, &Program::firstEnter);
     PrintRow("later Enter to result", quendrix, bare, &Program::laterEnter);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Prints speed figures under Wine and asserts nothing: one conversion taken
 # apart (the window's whole path, the engine alone, the standard library, the
-# first conversion in a fresh process). The machine's load is printed before
-# and after, as it moves every figure.
+# first conversion in a fresh process), then Quendrix.exe against a bare
+# window with the same controls. The machine's load is printed before and
+# after, as it moves every figure.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/build.sh"
@@ -10,7 +11,7 @@ source "$(dirname "$0")/build.sh"
 ensure_packages
 
 choose_runnable_build measuring
-build_windows "$arch" --target conversion_bench >/dev/null
+build_windows "$arch" --target conversion_bench window_bench >/dev/null
 bench_dir="$(windows_build_dir "$arch")/bench"
 
 start_display
@@ -22,4 +23,5 @@ wineserver -p 2>/dev/null || true  # one server for every process below
 
 echo "$arch build, $(uptime)"
 "$loader" "$bench_dir/conversion_bench.exe"
+"$loader" "$bench_dir/window_bench.exe"
 echo "after: $(uptime)"
