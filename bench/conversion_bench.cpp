@@ -49,8 +49,9 @@ void WindowPath(int i) {
     Sink += NarrowToWide(Converter.ResultText()).size();
 }
 
-// The engine's input as the window path hands it over; filled in main, not
-// during static initialisation, which would warm up the first conversion.
+// The engine's input as the window path hands it over. Filled just before
+// the figures are taken: filling it during static initialisation would warm
+// up the runtime before the first conversion is timed.
 std::vector<std::string> Prepared;
 
 void EngineAlone(int i) {
