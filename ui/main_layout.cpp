@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "ui/base_edit_proc.h"
 #include "ui/control_factories.h"
 #include "ui/control_procs.h"
+#include "ui/radio_pair_proc.h"
 #include "ui/control_registry.h"
 #include "ui/ui_globals.h"
 
@@ -17,6 +19,8 @@ constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_CENTER;                     
 constexpr DWORD kByFactory = 0;
 
 constexpr ControlId kNoId = 0;
+
+constexpr wchar_t kConvertHint[] = L"转换";  // both convert buttons show it
 
 // The base boxes do not scroll, so they show only the three to six digits
 // that fit their width (more with a smaller font), and the edit control

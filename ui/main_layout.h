@@ -7,11 +7,6 @@
 
 #include "ui/control_registry.h"
 
-// Hint texts that more than one control shows (the range text is also the
-// warning a custom base box gives).
-inline constexpr wchar_t kConvertHint[] = L"转换";
-inline constexpr wchar_t kBaseRangeText[] = L"允许输入范围：2 - 36";
-
 enum class Make { StatusBar, EditBox, RadioButton, PushButton, GroupBox, Label };
 
 // One child window: what its factory takes (the label is created directly).
