@@ -5,13 +5,23 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "engine/narrow_locale_scope.h"
 
-// Everything below that converts runs while a NarrowLocaleScope is in force.
 namespace {
 
+// Code page 936 keeps every character below 0x80 as the byte of the same
+// value, both ways: text made only of them needs no locale to convert.
+template <typename Unit>
+bool AllBelow0x80(std::basic_string_view<Unit> text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](Unit unit) { return static_cast<std::make_unsigned_t<Unit>>(unit) < 0x80; });
+}
+
+// Everything below that converts runs while a NarrowLocaleScope is in force.
 constexpr std::size_t ConversionError = static_cast<std::size_t>(-1);
 
 // Bytes that open a double-byte character in code page 936.
@@ -143,6 +153,22 @@ bool IsLeadByte(unsigned char byte) {
 }  // namespace
 
 std::string WideToNarrow(const std::wstring& text) {
+    const std::wstring_view source(text.c_str());  // up to the first zero character
+    if (AllBelow0x80(source)) {
+        return std::string(source.begin(), source.end());
+    }
+    return WideToNarrowInLocale(text);
+}
+
+std::wstring NarrowToWide(const std::string& text) {
+    const std::string_view source(text.c_str());  // up to the first zero byte
+    if (AllBelow0x80(source)) {
+        return std::wstring(source.begin(), source.end());
+    }
+    return NarrowToWideInLocale(text);
+}
+
+std::string WideToNarrowInLocale(const std::wstring& text) {
     const NarrowLocaleScope scope;
     const std::wstring source(text.c_str());  // up to the first zero character
     if (std::none_of(source.begin(), source.end(), BeyondBasicPlane)) {
@@ -153,7 +179,7 @@ std::string WideToNarrow(const std::wstring& text) {
     return WideToNarrowByCharacter(source);
 }
 
-std::wstring NarrowToWide(const std::string& text) {
+std::wstring NarrowToWideInLocale(const std::string& text) {
     const NarrowLocaleScope scope;
     const std::string source(text.c_str());  // up to the first zero byte
     if (std::optional<std::wstring> whole = DecodeExactly(source.c_str())) {

@@ -23,6 +23,18 @@ can_run_32bit() {
     /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
+# Sets arch and loader to the Windows build this machine runs: the shipped
+# 32-bit one, or, where 32-bit code cannot run, the 64-bit build of the same
+# sources, saying so ("$1": what is done with it, such as "starting").
+choose_runnable_build() {
+    if can_run_32bit; then
+        arch=i686 loader=/usr/bin/wine
+    else
+        arch=x86_64 loader="$QUENDRIX_WINE64"
+        say "this machine runs no 32-bit code: $1 the 64-bit build"
+    fi
+}
+
 say() { printf '[quendrix] %s\n' "$*" >&2; }
 
 as_root() {
