@@ -62,7 +62,7 @@ std::vector<LayoutRow> MainLayoutRows() {
     using M = Make;
     return {
         // make          id             caption     style        x    y    w    h   hint                          subclass, text limit
-        {M::StatusBar,   IDC_STATUSBAR, nullptr,    kByFactory, -100, -100, 10, 10, nullptr,                      nullptr},
+        {M::StatusBar,   IDC_STATUSBAR},
         {M::EditBox,     IDC_INPUT,     nullptr,    kInputEdit,  20,  20, 115, 25, L"待转换的数字",              InputEditProc},
         {M::PushButton,  IDC_ARROW_GO,  L"=>",      kByFactory, 155,  20,  40, 25, kConvertHint,                 ConvertButtonProc},
         {M::EditBox,     IDC_OUTPUT,    nullptr,    kResultEdit, 215, 20, 115, 25, L"转换结果",                  OutputEditProc},

@@ -10,14 +10,16 @@
 enum class Make { StatusBar, EditBox, RadioButton, PushButton, GroupBox, Label };
 
 // One child window: what its factory takes (the label is created directly).
+// The status bar's row has only its kind and identifier: the bar places and
+// sizes itself along the bottom edge.
 struct LayoutRow {
     Make make;
     ControlId id;
-    const wchar_t* caption;
-    DWORD style;
-    int x, y, width, height;
-    const wchar_t* hint;
-    WNDPROC subclass;
+    const wchar_t* caption = nullptr;
+    DWORD style = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+    const wchar_t* hint = nullptr;
+    WNDPROC subclass = nullptr;
     int textLimit = 0;  // characters an edit box takes; 0 keeps the control's own limit
 };
 
