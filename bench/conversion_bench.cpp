@@ -27,13 +27,13 @@ struct Case {
     int from, to;
 };
 
-const Case Cases[] = {
+const Case kCases[] = {
     {L"ff", 16, 10},
     {L"255", 10, 2},
     {L"4294967295", 10, 16},
     {L"deadbeef", 16, 2},
 };
-constexpr int kCaseCount = sizeof Cases / sizeof Cases[0];
+constexpr int kCaseCount = sizeof kCases / sizeof kCases[0];
 
 constexpr int kBatches = 101;
 constexpr double kBatchMicroseconds = 2000;  // long enough to time, short enough to miss most interruptions
@@ -44,7 +44,7 @@ BaseConverter Converter;
 std::size_t Sink = 0;  // every result is counted here, so none is optimised away
 
 void WindowPath(int i) {
-    const Case& c = Cases[i];
+    const Case& c = kCases[i];
     Converter.ConvertBetweenBases(ToUpperCopy(WideToNarrow(c.typed)), c.from, c.to);
     Sink += NarrowToWide(Converter.ResultText()).size();
 }
@@ -55,16 +55,16 @@ void WindowPath(int i) {
 std::vector<std::string> Prepared;
 
 void EngineAlone(int i) {
-    Converter.ConvertBetweenBases(Prepared[i], Cases[i].from, Cases[i].to);
+    Converter.ConvertBetweenBases(Prepared[i], kCases[i].from, kCases[i].to);
     Sink += Converter.ResultText().size();
 }
 
 void Standard(int i) {
     const std::string& text = Prepared[i];
     std::uint32_t value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value, Cases[i].from);
+    std::from_chars(text.data(), text.data() + text.size(), value, kCases[i].from);
     char digits[33];
-    const auto written = std::to_chars(digits, digits + sizeof digits, value, Cases[i].to);
+    const auto written = std::to_chars(digits, digits + sizeof digits, value, kCases[i].to);
     Sink += std::string(digits, written.ptr).size();
 }
 
@@ -87,7 +87,7 @@ int BatchSize(void (*convert)(int)) {
 }
 
 void PrintConversionFigures() {
-    for (const Case& c : Cases) {
+    for (const Case& c : kCases) {
         Prepared.push_back(ToUpperCopy(WideToNarrow(c.typed)));
     }
     struct Way {

@@ -22,19 +22,19 @@ bool AllBelow0x80(std::basic_string_view<Unit> text) {
 }
 
 // Everything below that converts runs while a NarrowLocaleScope is in force.
-constexpr std::size_t ConversionError = static_cast<std::size_t>(-1);
+constexpr std::size_t kConversionError = static_cast<std::size_t>(-1);
 
 // Bytes that open a double-byte character in code page 936.
-constexpr unsigned char LeadByteFirst = 0x81;
-constexpr unsigned char LeadByteLast = 0xFE;
+constexpr unsigned char kLeadByteFirst = 0x81;
+constexpr unsigned char kLeadByteLast = 0xFE;
 
 std::optional<std::string> Encode(const wchar_t* text) {
     const std::size_t length = std::wcstombs(nullptr, text, 0);
-    if (length == ConversionError) {
+    if (length == kConversionError) {
         return std::nullopt;
     }
     std::vector<char> buffer(length + 1, '\0');
-    if (std::wcstombs(buffer.data(), text, length + 1) == ConversionError) {
+    if (std::wcstombs(buffer.data(), text, length + 1) == kConversionError) {
         return std::nullopt;
     }
     return std::string(buffer.data());
@@ -42,11 +42,11 @@ std::optional<std::string> Encode(const wchar_t* text) {
 
 std::optional<std::wstring> Decode(const char* text) {
     const std::size_t length = std::mbstowcs(nullptr, text, 0);
-    if (length == ConversionError) {
+    if (length == kConversionError) {
         return std::nullopt;
     }
     std::vector<wchar_t> buffer(length + 1, L'\0');
-    if (std::mbstowcs(buffer.data(), text, length + 1) == ConversionError) {
+    if (std::mbstowcs(buffer.data(), text, length + 1) == kConversionError) {
         return std::nullopt;
     }
     return std::wstring(buffer.data());
@@ -115,7 +115,7 @@ std::string WideToNarrowByCharacter(const std::wstring& text) {
         if (piece) {
             narrow += *piece;
         } else {
-            narrow += UnconvertibleMark;
+            narrow += kUnconvertibleMark;
         }
         i += units;
     }
@@ -138,7 +138,7 @@ std::wstring NarrowToWideByCharacter(const std::string& text) {
             }
         }
         if (used == 0) {
-            wide += static_cast<wchar_t>(UnconvertibleMark);
+            wide += static_cast<wchar_t>(kUnconvertibleMark);
             used = 1;
         }
         i += used;
@@ -147,7 +147,7 @@ std::wstring NarrowToWideByCharacter(const std::string& text) {
 }
 
 bool IsLeadByte(unsigned char byte) {
-    return byte >= LeadByteFirst && byte <= LeadByteLast;
+    return byte >= kLeadByteFirst && byte <= kLeadByteLast;
 }
 
 }  // namespace

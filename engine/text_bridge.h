@@ -6,16 +6,16 @@
 #include <string>
 
 // Stands for each character that has no exact form on the other side.
-constexpr char UnconvertibleMark = '?';
+constexpr char kUnconvertibleMark = '?';
 
 // The narrow form of text up to its first zero character. A character code
-// page 936 cannot represent exactly becomes one UnconvertibleMark. Text made
+// page 936 cannot represent exactly becomes one kUnconvertibleMark. Text made
 // only of characters below 0x80, which code page 936 keeps as they are,
 // converts without the locale; any other text as WideToNarrowInLocale does.
 std::string WideToNarrow(const std::wstring& text);
 
 // The wide form of text up to its first zero byte. A byte that starts no
-// valid code page 936 character becomes one UnconvertibleMark. Bytes below
+// valid code page 936 character becomes one kUnconvertibleMark. Bytes below
 // 0x80 alone convert without the locale; any other text as
 // NarrowToWideInLocale does.
 std::wstring NarrowToWide(const std::string& text);

@@ -25,7 +25,7 @@
 namespace {
 
 // The text is the boxes' hint, which tells the same range.
-const wchar_t RangeWarningCaption[] = L"警告";
+const wchar_t kRangeWarningCaption[] = L"警告";
 
 bool ChecksFocusLoss() {
     return !IsClosing() && !IsRejectingBase && IsWindowVisible(MainWindow);
@@ -41,7 +41,7 @@ bool FocusStaysInMainWindow(HWND next) {
 }
 
 void Warn(HWND window) {
-    MessageBoxW(GetParent(window), kBaseRangeText, RangeWarningCaption, MB_ICONWARNING);
+    MessageBoxW(GetParent(window), kBaseRangeText, kRangeWarningCaption, MB_ICONWARNING);
 }
 
 void SelectAllAndFocus(ControlId box) {
