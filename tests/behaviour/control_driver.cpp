@@ -1,7 +1,7 @@
 #include "tests/behaviour/control_driver.h"
 
 #include "engine/tests/conversion_oracle.h"
-#include "tests/support/fixed_pairs.h"
+#include "tests/support/window_tables.h"
 #include "tests/support/gui_session.h"
 #include "ui/base_pair.h"
 

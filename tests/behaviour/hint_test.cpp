@@ -4,6 +4,7 @@
 
 #include "tests/behaviour/behaviour_fixture.h"
 #include "tests/support/real_input.h"
+#include "tests/support/window_tables.h"
 
 using namespace drive;
 
@@ -13,33 +14,9 @@ using HintTest = BehaviourTest;
 
 TEST_F(HintTest, EverySubclassedControlShowsItsHint) {
     EXPECT_EQ(StatusText(), L"");
-    const struct {
-        ControlId id;
-        const wchar_t* hint;
-    } hints[] = {
-        {IDC_INPUT, L"待转换的数字"},
-        {IDC_ARROW_GO, L"转换"},
-        {IDC_OUTPUT, L"转换结果"},
-        {IDC_10_TO_2, L"从 10 进制转换到 2 进制"},
-        {IDC_2_TO_10, L"从 2 进制转换到 10 进制"},
-        {IDC_10_TO_8, L"从 10 进制转换到 8 进制"},
-        {IDC_8_TO_10, L"从 8 进制转换到 10 进制"},
-        {IDC_10_TO_16, L"从 10 进制转换到 16 进制"},
-        {IDC_16_TO_10, L"从 16 进制转换到 10 进制"},
-        {IDC_2_TO_8, L"从 2 进制转换到 8 进制"},
-        {IDC_8_TO_2, L"从 8 进制转换到 2 进制"},
-        {IDC_2_TO_16, L"从 2 进制转换到 16进制"},
-        {IDC_16_TO_2, L"从 16 进制转换到 2 进制"},
-        {IDC_8_TO_16, L"从 8 进制转换到 16 进制"},
-        {IDC_16_TO_8, L"从 16 进制转换到 8 进制"},
-        {IDC_FROM_BASE, L"允许输入范围：2 - 36"},
-        {IDC_CLEAR, L"清空"},
-        {IDC_TO_BASE, L"允许输入范围：2 - 36"},
-        {IDC_CONVERT, L"转换"},
-    };
-    for (const auto& h : hints) {
-        MoveOver(h.id);
-        EXPECT_EQ(StatusText(), h.hint) << "control " << h.id;
+    for (const testsupport::ControlHint& h : testsupport::kControlHints) {
+        MoveOver(static_cast<ControlId>(h.control));
+        EXPECT_EQ(StatusText(), h.hint) << "control " << h.control;
     }
 }
 

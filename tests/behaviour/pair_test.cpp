@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "tests/behaviour/behaviour_fixture.h"
-#include "tests/support/fixed_pairs.h"
+#include "tests/support/window_tables.h"
 
 using namespace drive;
 

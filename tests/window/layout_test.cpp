@@ -7,6 +7,7 @@
 
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/gui_session.h"
+#include "tests/support/window_tables.h"
 #include "ui/control_factories.h"
 #include "ui/control_registry.h"
 #include "ui/ui_globals.h"
@@ -161,39 +162,14 @@ TEST_F(LayoutTest, ChildrenStandWhereTheyWereAsked) {
     EXPECT_GE(barRect.top, 270) << "below the bottom row";
 }
 
-struct HintCase {
-    const ControlId* id;
-    const wchar_t* hint;
-};
-
 TEST_F(LayoutTest, MapsHoldEveryControlAndItsHint) {
     EXPECT_EQ(ControlMap.size(), 21u);
     EXPECT_EQ(HintMap.size(), 20u);
     EXPECT_EQ(HintMap.count(IDC_STATUSBAR), 0u) << "the status bar has no hint";
-    const HintCase hints[] = {
-        {&IDC_INPUT, L"待转换的数字"},
-        {&IDC_ARROW_GO, L"转换"},
-        {&IDC_OUTPUT, L"转换结果"},
-        {&IDC_10_TO_2, L"从 10 进制转换到 2 进制"},
-        {&IDC_2_TO_10, L"从 2 进制转换到 10 进制"},
-        {&IDC_10_TO_8, L"从 10 进制转换到 8 进制"},
-        {&IDC_8_TO_10, L"从 8 进制转换到 10 进制"},
-        {&IDC_10_TO_16, L"从 10 进制转换到 16 进制"},
-        {&IDC_16_TO_10, L"从 16 进制转换到 10 进制"},
-        {&IDC_2_TO_8, L"从 2 进制转换到 8 进制"},
-        {&IDC_8_TO_2, L"从 8 进制转换到 2 进制"},
-        {&IDC_2_TO_16, L"从 2 进制转换到 16进制"},
-        {&IDC_16_TO_2, L"从 16 进制转换到 2 进制"},
-        {&IDC_8_TO_16, L"从 8 进制转换到 16 进制"},
-        {&IDC_16_TO_8, L"从 16 进制转换到 8 进制"},
-        {&IDC_FROM_BASE, L"允许输入范围：2 - 36"},
-        {&IDC_TO_BASE, L"允许输入范围：2 - 36"},
-        {&IDC_CLEAR, L"清空"},
-        {&IDC_CONVERT, L"转换"},
-    };
-    for (const HintCase& h : hints) {
-        ASSERT_NE(FindHint(*h.id), nullptr) << *h.id;
-        EXPECT_STREQ(FindHint(*h.id), h.hint) << *h.id;
+    for (const ControlHint& h : kControlHints) {
+        const auto id = static_cast<ControlId>(h.control);
+        ASSERT_NE(FindHint(id), nullptr) << id;
+        EXPECT_STREQ(FindHint(id), h.hint) << id;
     }
     ASSERT_EQ(HintMap.count(IDC_CUSTOM), 1u);
     EXPECT_EQ(FindHint(IDC_CUSTOM), nullptr) << "the untitled radio has a null hint";
@@ -232,14 +208,15 @@ TEST_F(LayoutTest, OnlyThePushButtonsUseTheUiFont) {
 
 // All thirteen radio buttons are one group, across the group boxes.
 TEST_F(LayoutTest, CheckingAnyRadioClearsTheOtherTwelve) {
-    const ControlId* radios[] = {&IDC_16_TO_8,  &IDC_10_TO_2, &IDC_CUSTOM,  &IDC_2_TO_10, &IDC_10_TO_8,
-                                 &IDC_8_TO_10,  &IDC_10_TO_16, &IDC_16_TO_10, &IDC_2_TO_8, &IDC_8_TO_2,
-                                 &IDC_2_TO_16, &IDC_16_TO_2, &IDC_8_TO_16};
-    for (const ControlId* clicked : radios) {
-        SendMessageW(FindControl(*clicked), BM_CLICK, 0, 0);
-        for (const ControlId* other : radios) {
-            EXPECT_EQ(SendMessageW(FindControl(*other), BM_GETCHECK, 0, 0) == BST_CHECKED, other == clicked)
-                << "clicked " << *clicked << ", looking at " << *other;
+    std::vector<ControlId> radios = {IDC_CUSTOM};
+    for (const FixedPair& pair : kFixedPairs) {
+        radios.push_back(static_cast<ControlId>(pair.radio));
+    }
+    for (const ControlId clicked : radios) {
+        SendMessageW(FindControl(clicked), BM_CLICK, 0, 0);
+        for (const ControlId other : radios) {
+            EXPECT_EQ(SendMessageW(FindControl(other), BM_GETCHECK, 0, 0) == BST_CHECKED, other == clicked)
+                << "clicked " << clicked << ", looking at " << other;
         }
     }
 }
