@@ -37,7 +37,7 @@ ALLOWED_IMPORTS = {
     "SHELL32": "ShellExecuteW",
     "USER32": """
         CallWindowProcW CreateWindowExW DefWindowProcW DialogBoxParamW DispatchMessageW EndDialog
-        GetActiveWindow GetDlgCtrlID GetDlgItem GetFocus GetForegroundWindow GetMessageW GetParent
+        GetActiveWindow GetCapture GetDlgCtrlID GetDlgItem GetFocus GetForegroundWindow GetMessageW GetParent
         GetWindowTextLengthW GetWindowTextW IsChild IsWindowEnabled IsWindowVisible LoadCursorW
         LoadIconW MessageBoxW MoveWindow PostQuitMessage RegisterClassExW SendMessageW SetFocus
         SetWindowLongW SetWindowTextW ShowWindow SystemParametersInfoW TranslateMessage""",
