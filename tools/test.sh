@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: native engine tests, the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a bounded fuzz run, then every Windows test under
-# Wine. Installs whatever is missing first.
+# Wine and a short soak run. Installs whatever is missing first.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/build.sh"
@@ -42,4 +42,9 @@ else
 fi
 say "Windows tests, 64-bit, under Wine"
 ctest --test-dir "$(windows_build_dir x86_64)" --output-on-failure -j2 "${retry[@]}" || status=1
+
+# A short soak: seeded random real input against Quendrix.exe, once the other
+# Windows tests are done, as it needs a desktop to itself.
+say "short soak"
+bash "$QUENDRIX_ROOT/tools/soak.sh" --events 300 --seed 1 || status=1
 exit "$status"
