@@ -8,10 +8,10 @@
 #include "app/web_addresses.h"
 #include "app/window_placement.h"
 #include "ui/base_pair.h"
-#include "ui/control_procs.h"
 #include "ui/control_actions.h"
 #include "ui/control_registry.h"
 #include "ui/main_layout.h"
+#include "ui/nesting_state.h"
 #include "ui/ui_globals.h"
 
 namespace {
@@ -50,7 +50,9 @@ void FocusInputBox() {
     }
 }
 
-// A click as the user makes it, handled before this returns.
+// A press and a release sent to the control, both handled before this
+// returns: the start-up pair's radio button becomes checked, and its
+// procedure sets the pair.
 void ClickControl(ControlId id) {
     if (const HWND control = FindControl(id)) {
         SendClick(control);
@@ -88,7 +90,7 @@ void OnMenuCommand(WORD command) {
         DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_ABOUT), MainWindow, AboutDlgProc, 0);
         break;
     default:
-        break;  // the controls' own notifications: their procedures act, not this window
+        break;  // unknown numbers, the controls' notifications among them
     }
 }
 
@@ -134,7 +136,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         break;  // default processing destroys the window
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_CUSTOM && HIWORD(wParam) == BN_CLICKED) {
-            CustomPairChosen();  // the custom pair takes the bases its boxes show
+            StoreCustomBases();  // the custom pair takes the bases its boxes show
             return 0;
         }
         OnMenuCommand(LOWORD(wParam));

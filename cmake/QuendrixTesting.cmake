@@ -1,5 +1,7 @@
 # One helper per kind of test target.
 
+include(GoogleTest)
+
 # Builds GoogleTest from the sources Debian ships, for whichever compiler is in use.
 macro(quendrix_use_googletest)
   set(gtest_disable_pthreads ${WIN32} CACHE BOOL "" FORCE)
@@ -26,40 +28,16 @@ function(quendrix_add_gtest name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   if(T_PER_TEST_PROCESS)
-    # The test names are read from the sources, not by running the program:
-    # listing them would start Wine while ctest starts, and one slow start
-    # there would stop the whole run.
-    quendrix_gtest_names(names ${T_SOURCES})
-    foreach(test IN LISTS names)
-      add_test(NAME ${name}.${test} COMMAND ${name} --gtest_brief=1 --gtest_filter=${test})
-      set_tests_properties(${name}.${test} PROPERTIES
-        TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}" ${lock}
-        FAIL_REGULAR_EXPRESSION "0 tests from 0 test suites ran")
-    endforeach()
+    # CMake's own scan of the sources for TEST, TEST_F and TEST_P, not a
+    # listing by running the program: that would start Wine while ctest
+    # starts, and one slow start there would stop the whole run.
+    gtest_add_tests(TARGET ${name} SOURCES ${T_SOURCES} TEST_PREFIX ${name}. EXTRA_ARGS --gtest_brief=1
+                    TEST_LIST tests)
+    set_tests_properties(${tests} PROPERTIES
+      TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}" ${lock}
+      FAIL_REGULAR_EXPRESSION "0 tests from 0 test suites ran")
   else()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}" ${lock})
   endif()
-endfunction()
-
-# The GoogleTest filters for the tests defined in the given sources: Suite.Name
-# for TEST and TEST_F, *Suite.Name/* for each instance of a TEST_P.
-function(quendrix_gtest_names out)
-  set(result "")
-  foreach(source IN LISTS ARGN)
-    get_filename_component(path ${source} ABSOLUTE)
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${path})
-    file(READ ${path} text)
-    set(pattern "TEST(_F|_P)?\\([ \t\r\n]*([A-Za-z0-9_]+)[ \t\r\n]*,[ \t\r\n]*([A-Za-z0-9_]+)[ \t\r\n]*\\)")
-    string(REGEX MATCHALL "${pattern}" found "${text}")
-    foreach(match IN LISTS found)
-      string(REGEX MATCH "${pattern}" parsed "${match}")
-      if(CMAKE_MATCH_1 STREQUAL "_P")
-        list(APPEND result "*${CMAKE_MATCH_2}.${CMAKE_MATCH_3}/*")
-      else()
-        list(APPEND result "${CMAKE_MATCH_2}.${CMAKE_MATCH_3}")
-      endif()
-    endforeach()
-  endforeach()
-  set(${out} ${result} PARENT_SCOPE)
 endfunction()

@@ -1,6 +1,8 @@
 #include "engine/text_bridge.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <vector>
@@ -67,6 +69,14 @@ std::optional<std::wstring> DecodeExactly(const char* text) {
     return wide;
 }
 
+// Code page 936 holds characters of the Basic Multilingual Plane only. Where
+// wchar_t has 32 bits, larger values never reach the runtime's converter:
+// glibc's drops Unicode tag characters without a word and then fails an
+// assertion when asked to write them.
+bool BeyondBasicPlane(wchar_t unit) {
+    return static_cast<std::uint32_t>(unit) / 0x10000 != 0;
+}
+
 bool IsHighSurrogate(wchar_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
@@ -90,7 +100,8 @@ std::string WideToNarrowByCharacter(const std::wstring& text) {
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t units = CharacterUnits(text, i);
         const std::wstring character = text.substr(i, units);
-        const std::optional<std::string> piece = EncodeExactly(character.c_str());
+        const std::optional<std::string> piece =
+            BeyondBasicPlane(character[0]) ? std::nullopt : EncodeExactly(character.c_str());
         if (piece) {
             narrow += *piece;
         } else {
@@ -134,8 +145,10 @@ bool IsLeadByte(unsigned char byte) {
 std::string WideToNarrow(const std::wstring& text) {
     const NarrowLocaleScope scope;
     const std::wstring source(text.c_str());  // up to the first zero character
-    if (std::optional<std::string> whole = EncodeExactly(source.c_str())) {
-        return *whole;
+    if (std::none_of(source.begin(), source.end(), BeyondBasicPlane)) {
+        if (std::optional<std::string> whole = EncodeExactly(source.c_str())) {
+            return *whole;
+        }
     }
     return WideToNarrowByCharacter(source);
 }

@@ -14,10 +14,12 @@
 // - when the focus leaves the main window (a dialog, another program) the
 //   box warns and lets the focus go, so that loss cannot come again;
 // - once the main window is closing, or no longer shown, nothing is checked.
+#include "ui/base_edit_proc.h"
+
 #include "ui/base_pair.h"
 #include "ui/control_actions.h"
-#include "ui/control_procs.h"
-#include "ui/main_layout.h"
+#include "ui/nesting_state.h"
+#include "ui/subclass_steps.h"
 #include "ui/ui_globals.h"
 
 namespace {
@@ -25,24 +27,8 @@ namespace {
 // The text is the boxes' hint, which tells the same range.
 const wchar_t RangeWarningCaption[] = L"警告";
 
-bool Closing = false;
-
-// The box between its warning and having the focus back, 0 for none.
-ControlId RejectingBox = 0;
-
-class RejectionScope {
-public:
-    explicit RejectionScope(ControlId box) : previous_(RejectingBox) { RejectingBox = box; }
-    ~RejectionScope() { RejectingBox = previous_; }
-    RejectionScope(const RejectionScope&) = delete;
-    RejectionScope& operator=(const RejectionScope&) = delete;
-
-private:
-    ControlId previous_;
-};
-
 bool ChecksFocusLoss() {
-    return !Closing && RejectingBox == 0 && IsWindowVisible(MainWindow);
+    return !IsClosing() && !IsRejectingBase && IsWindowVisible(MainWindow);
 }
 
 // True when the focus moves to another control of the main window while the
@@ -66,12 +52,12 @@ void SelectAllAndFocus(ControlId box) {
 
 // Returns true when the focus loss is swallowed: the box keeps the focus.
 bool RejectFocusLoss(ControlId box, HWND window, HWND next) {
-    const RejectionScope scope(box);
+    const FlagScope rejecting(IsRejectingBase);
     if (FocusStaysInMainWindow(next)) {
-        if (!ReturningFocusToInput()) {
+        if (!IsReturningFocus) {
             Warn(window);
         }
-        if (Closing) {
+        if (IsClosing()) {
             return false;
         }
         SelectAllAndFocus(box);
@@ -85,7 +71,9 @@ LRESULT OnKillFocus(ControlId box, HWND window, WPARAM wParam, LPARAM lParam) {
     if (ChecksFocusLoss()) {
         const BaseReading reading = ReadBaseBox(box);
         if (reading.content == BaseBoxContent::Valid) {
-            *PairHalfOf(box) = reading.base;
+            if (CustomPairSelected()) {  // with a fixed pair checked, the pair is that one
+                *PairHalfOf(box) = reading.base;
+            }
         } else if (reading.content == BaseBoxContent::Rejected &&
                    RejectFocusLoss(box, window, reinterpret_cast<HWND>(wParam))) {
             return 0;
@@ -109,23 +97,12 @@ void OnClickInto(ControlId box) {
 
 }  // namespace
 
-void BeginClosing() {
-    Closing = true;
-}
-
 LRESULT CALLBACK BaseEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ControlId id = OwnId(window);
-    switch (message) {
-    case WM_MOUSEMOVE:
-        ShowHint(id);
-        break;
-    case WM_LBUTTONUP:
-        OnClickInto(id);
-        break;
-    case WM_KILLFOCUS:
-        return OnKillFocus(id, window, wParam, lParam);
-    default:
-        break;
+    if (message == WM_KILLFOCUS) {
+        return OnKillFocus(OwnId(window), window, wParam, lParam);
     }
-    return ForwardToPrevious(id, message, wParam, lParam);
+    if (message == WM_LBUTTONUP) {
+        OnClickInto(OwnId(window));
+    }
+    return ShowHintAndForward(window, message, wParam, lParam);
 }

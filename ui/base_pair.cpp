@@ -34,8 +34,12 @@ int* PairHalfOf(ControlId box) {
     return nullptr;
 }
 
-void CustomPairChosen() {
-    if (SendMessageW(FindControl(IDC_CUSTOM), BM_GETCHECK, 0, 0) != BST_CHECKED) {
+bool CustomPairSelected() {
+    return SendMessageW(FindControl(IDC_CUSTOM), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void StoreCustomBases() {
+    if (!CustomPairSelected()) {
         return;
     }
     for (const ControlId box : {IDC_FROM_BASE, IDC_TO_BASE}) {

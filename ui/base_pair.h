@@ -32,7 +32,13 @@ BaseReading ReadBaseBox(ControlId box);
 // TargetBase for IDC_TO_BASE, null for any other identifier.
 int* PairHalfOf(ControlId box);
 
-// Called when the custom radio button has been clicked: once it is checked,
-// each base box that holds a valid base writes its half, without a word about
-// a box that does not.
-void CustomPairChosen();
+// True while the custom radio button is checked: only then do the base boxes
+// write the pair.
+bool CustomPairSelected();
+
+// While the custom pair is selected, each base box that holds a valid base
+// writes its half, without a word about a box that does not. Run when the
+// custom radio button is clicked and when a conversion starts, so that a base
+// that reached its box without passing through the box's focus (a paste from
+// its context menu) is the one used.
+void StoreCustomBases();

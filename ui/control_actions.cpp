@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "ui/control_registry.h"
+#include "ui/nesting_state.h"
+
 std::wstring ControlText(HWND control) {
     const int length = GetWindowTextLengthW(control);
     if (length <= 0) {
@@ -15,4 +18,9 @@ std::wstring ControlText(HWND control) {
 void SendClick(HWND control) {
     SendMessageW(control, WM_LBUTTONDOWN, 0, 0);
     SendMessageW(control, WM_LBUTTONUP, 0, 0);
+}
+
+void ReturnFocusToInput() {
+    const FlagScope returning(IsReturningFocus);
+    SetFocus(FindControl(IDC_INPUT));
 }

@@ -7,11 +7,9 @@
 #include "engine/text_bridge.h"
 #include "ui/base_pair.h"
 #include "ui/control_actions.h"
-#include "ui/control_procs.h"
 #include "ui/control_registry.h"
+#include "ui/nesting_state.h"
 #include "ui/ui_globals.h"
-
-bool IsConverting = false;
 
 namespace {
 
@@ -52,6 +50,7 @@ void RunConversion() {
         MessageBoxW(MainWindow, BusyText, BusyCaption, MB_ICONINFORMATION);
     } else {
         IsConverting = true;
+        StoreCustomBases();
         Convert();
         IsConverting = false;
     }

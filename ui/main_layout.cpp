@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "ui/base_edit_proc.h"
 #include "ui/control_factories.h"
 #include "ui/control_procs.h"
+#include "ui/radio_pair_proc.h"
 #include "ui/control_registry.h"
 #include "ui/ui_globals.h"
 
@@ -20,6 +22,15 @@ constexpr DWORD kByFactory = 0;
 
 constexpr ControlId kNoId = 0;
 
+constexpr wchar_t kConvertHint[] = L"转换";  // both convert buttons show it
+
+// The base boxes do not scroll, so they show only the three to six digits
+// that fit their width (more with a smaller font), and the edit control
+// trims a longer paste one character at a time, measuring the text again
+// each time: a paste of thousands froze the window for minutes. A limit a
+// little above what fits cuts it short at once and never stops typing.
+constexpr int kBaseBoxTextLimit = 8;
+
 struct LayoutRow {
     Make make;
     ControlId id;
@@ -28,6 +39,7 @@ struct LayoutRow {
     int x, y, width, height;
     const wchar_t* hint;
     WNDPROC subclass;
+    int textLimit = 0;  // characters an edit box takes; 0 keeps the control's own limit
 };
 
 void CreateRow(const LayoutRow& row) {
@@ -37,6 +49,9 @@ void CreateRow(const LayoutRow& row) {
         break;
     case Make::EditBox:
         AddEditBox(row.id, row.style, row.hint, row.x, row.y, row.width, row.height, row.subclass);
+        if (row.textLimit > 0) {
+            SendMessageW(FindControl(row.id), EM_SETLIMITTEXT, row.textLimit, 0);
+        }
         break;
     case Make::RadioButton:
         AddRadioButton(row.id, row.caption, row.hint, row.x, row.y, row.width, row.height, row.subclass);
@@ -61,7 +76,7 @@ void BuildMainLayout() {
     // Built here rather than at namespace scope: the identifiers are drawn
     // during static initialisation and must be read after it.
     const LayoutRow rows[] = {
-        // make          id             caption     style        x    y    w    h   hint                          subclass
+        // make          id             caption     style        x    y    w    h   hint                          subclass, text limit
         {M::StatusBar,   IDC_STATUSBAR, nullptr,    kByFactory, -100, -100, 10, 10, nullptr,                      nullptr},
         {M::EditBox,     IDC_INPUT,     nullptr,    kInputEdit,  20,  20, 115, 25, L"待转换的数字",              InputEditProc},
         {M::PushButton,  IDC_ARROW_GO,  L"=>",      kByFactory, 155,  20,  40, 25, kConvertHint,                 ConvertButtonProc},
@@ -85,9 +100,9 @@ void BuildMainLayout() {
         {M::RadioButton, IDC_8_TO_16,   L"8 => 16", kByFactory, 240, 155,  90, 25, L"从 8 进制转换到 16 进制",   RadioPairProc},
         {M::RadioButton, IDC_16_TO_8,   L"16 => 8", kByFactory, 240, 200,  90, 25, L"从 16 进制转换到 8 进制",   RadioPairProc},
         {M::RadioButton, IDC_CUSTOM,    nullptr,    kByFactory,  20, 245,  25, 25, nullptr,                      nullptr},
-        {M::EditBox,     IDC_FROM_BASE, nullptr,    kBaseEdit,   45, 245,  50, 25, kBaseRangeText,               BaseEditProc},
+        {M::EditBox,     IDC_FROM_BASE, nullptr,    kBaseEdit,   45, 245,  50, 25, kBaseRangeText,               BaseEditProc, kBaseBoxTextLimit},
         {M::Label,       kNoId,         L"=>",      kLabel,      95, 245,  25, 25, nullptr,                      nullptr},
-        {M::EditBox,     IDC_TO_BASE,   nullptr,    kBaseEdit,  120, 245,  50, 25, kBaseRangeText,               BaseEditProc},
+        {M::EditBox,     IDC_TO_BASE,   nullptr,    kBaseEdit,  120, 245,  50, 25, kBaseRangeText,               BaseEditProc, kBaseBoxTextLimit},
         {M::PushButton,  IDC_CLEAR,     L"清 空",   kByFactory, 190, 245,  60, 25, L"清空",                      ClearButtonProc},
         {M::PushButton,  IDC_CONVERT,   L"转 换",   kByFactory, 270, 245,  60, 25, kConvertHint,                 ConvertButtonProc},
     };

@@ -1,9 +1,11 @@
 // The twelve fixed-pair radio buttons share one procedure; which pair a
 // button stands for comes from the table below.
+#include "ui/radio_pair_proc.h"
+
 #include <array>
 
 #include "ui/base_pair.h"
-#include "ui/control_procs.h"
+#include "ui/subclass_steps.h"
 
 namespace {
 
@@ -54,13 +56,9 @@ void SelectPairIfChecked(ControlId radio) {
 }  // namespace
 
 LRESULT CALLBACK RadioPairProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const ControlId id = OwnId(window);
-    if (message == WM_MOUSEMOVE) {
-        ShowHint(id);
-    }
-    const LRESULT result = ForwardToPrevious(id, message, wParam, lParam);
+    const LRESULT result = ShowHintAndForward(window, message, wParam, lParam);
     if (message == WM_LBUTTONUP || message == WM_KEYUP) {  // a click by mouse or space bar
-        SelectPairIfChecked(id);
+        SelectPairIfChecked(OwnId(window));
     }
     return result;
 }

@@ -13,6 +13,20 @@ struct OracleResult {
     std::string text;
 };
 
+// value in base as to_chars writes it, upper-cased: the way the converter
+// writes numbers. Values above 32 bits give texts the converter must wrap.
+inline std::string OracleDigits(std::uint64_t value, int base) {
+    char buffer[70];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, base);
+    std::string digits(buffer, written.ptr);
+    for (char& c : digits) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return digits;
+}
+
 namespace oracle_detail {
 
 inline bool HasLowerCase(const std::string& text) {
@@ -61,13 +75,5 @@ inline OracleResult OracleConvert(const std::string& text, int source, int targe
         }
         value = (value * shift + chunkValue) % Wrap;
     }
-    char buffer[40];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, target);
-    std::string digits(buffer, written.ptr);
-    for (char& c : digits) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return {false, digits};
+    return {false, OracleDigits(value, target)};
 }

@@ -73,6 +73,7 @@ TEST_F(TextBridge, UnconvertibleWideCharactersBecomeOneMarkEach) {
         {L"1\u00B2\u00BD", "1??"},                 // superscript two, one half
         {L"\u00F1\u00E7\u00DF\u00A9", "????"},     // accented and other Latin letters
         {L"\u4E2D\u00B2F", "\xD6\xD0?F"},
+        {L"\U000E0060\U000E000E", "??"},  // tag characters: glibc dropped them, then aborted
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WideToNarrow(c.wide), c.narrow) << "of " << c.wide.size() << " units";

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <functional>
 
 #include "tests/behaviour/control_driver.h"
 #include "tests/support/dialog_watcher.h"
@@ -26,19 +26,31 @@ protected:
 
     size_t BoxCount() const { return watcher.Seen().size(); }
 
-    // The range warnings among the boxes seen from the mark on; each must
-    // have been closed by the test, not by the watcher's time limit.
+    // The range warnings among the boxes seen from the mark on; each must be
+    // owned by the main window and closed by the test, not by the watcher's
+    // time limit.
     int WarningsSince(size_t mark) const {
         int count = 0;
         for (size_t i = mark; i < watcher.Seen().size(); ++i) {
             const testsupport::SeenDialog& box = watcher.Seen()[i];
             if (box.caption == L"警告") {
                 EXPECT_EQ(box.text, L"允许输入范围：2 - 36");
+                EXPECT_EQ(box.owner, window);
                 EXPECT_FALSE(box.endedByWatcher);
                 ++count;
             }
         }
         return count;
+    }
+
+    // Takes one user step and returns how many range warnings it brought;
+    // any other box it opens fails the test.
+    int WarningsFrom(const std::function<void()>& step) {
+        const size_t mark = BoxCount();
+        step();
+        const int warnings = WarningsSince(mark);
+        EXPECT_EQ(BoxCount() - mark, static_cast<size_t>(warnings)) << "a box other than the range warning";
+        return warnings;
     }
 
     testsupport::DialogWatcher watcher{CloseAnyBox};

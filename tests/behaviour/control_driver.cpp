@@ -1,5 +1,7 @@
 #include "tests/behaviour/control_driver.h"
 
+#include "engine/tests/conversion_oracle.h"
+#include "tests/support/fixed_pairs.h"
 #include "tests/support/gui_session.h"
 #include "ui/base_pair.h"
 
@@ -13,20 +15,11 @@ LPARAM Centre(ControlId id) {
     return MAKELPARAM(rect.right / 2, rect.bottom / 2);
 }
 
-// The fixed pairs and their radio buttons, looked up when needed (the
-// identifiers are set during static initialisation).
+// The radio button of a fixed pair, 0 for any other pair.
 ControlId RadioFor(int source, int target) {
-    const struct {
-        ControlId radio;
-        int source, target;
-    } radios[] = {
-        {IDC_10_TO_2, 10, 2},  {IDC_2_TO_10, 2, 10},  {IDC_10_TO_8, 10, 8},   {IDC_8_TO_10, 8, 10},
-        {IDC_10_TO_16, 10, 16}, {IDC_16_TO_10, 16, 10}, {IDC_2_TO_8, 2, 8},   {IDC_8_TO_2, 8, 2},
-        {IDC_2_TO_16, 2, 16},  {IDC_16_TO_2, 16, 2},  {IDC_8_TO_16, 8, 16},   {IDC_16_TO_8, 16, 8},
-    };
-    for (const auto& r : radios) {
-        if (r.source == source && r.target == target) {
-            return r.radio;
+    for (const testsupport::FixedPair& pair : testsupport::kFixedPairs) {
+        if (pair.source == source && pair.target == target) {
+            return static_cast<ControlId>(pair.radio);
         }
     }
     return 0;
@@ -66,6 +59,11 @@ void Click(ControlId id) {
     MoveOver(id);
     Press(id);
     Release(id);
+}
+
+void Enter(ControlId box, const std::wstring& text) {
+    Click(box);
+    SetText(box, text);
 }
 
 void Key(ControlId id, UINT virtualKey) {
@@ -126,13 +124,8 @@ void ChoosePair(int source, int target) {
 }
 
 std::wstring Digits(unsigned long long value, int base) {
-    const wchar_t* alphabet = L"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    std::wstring digits;
-    do {
-        digits.insert(digits.begin(), alphabet[value % base]);
-        value /= base;
-    } while (value != 0);
-    return digits;
+    const std::string digits = OracleDigits(value, base);
+    return std::wstring(digits.begin(), digits.end());
 }
 
 }  // namespace drive

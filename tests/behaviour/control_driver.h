@@ -27,6 +27,9 @@ void Release(ControlId id);
 void ReleaseAt(ControlId id, int x, int y);
 void Click(ControlId id);
 
+// A click into a box, then the text typed into it.
+void Enter(ControlId box, const std::wstring& text);
+
 // A key pressed and released on a control.
 void Key(ControlId id, UINT virtualKey);
 

@@ -1,7 +1,7 @@
 // Conversions as the user sees them in the result box, whatever starts them.
 
 #include "tests/behaviour/behaviour_fixture.h"
-#include "ui/convert_action.h"
+#include "ui/nesting_state.h"
 
 using namespace drive;
 

@@ -1,7 +1,10 @@
 // Choosing the base pair: the twelve radio buttons and the custom radio. The
 // pair a conversion uses is always the one the window shows.
 
+#include <iterator>
+
 #include "tests/behaviour/behaviour_fixture.h"
+#include "tests/support/fixed_pairs.h"
 
 using namespace drive;
 
@@ -9,17 +12,11 @@ namespace {
 
 using PairTest = BehaviourTest;
 
-const ControlId* AllRadios() {
-    static const ControlId radios[] = {IDC_10_TO_2, IDC_2_TO_10,  IDC_10_TO_8, IDC_8_TO_10, IDC_10_TO_16,
-                                       IDC_16_TO_10, IDC_2_TO_8, IDC_8_TO_2,  IDC_2_TO_16, IDC_16_TO_2,
-                                       IDC_8_TO_16, IDC_16_TO_8, IDC_CUSTOM};
-    return radios;
-}
-
 void ExpectOnlyChecked(ControlId checked) {
-    for (int i = 0; i < 13; ++i) {
-        EXPECT_EQ(IsChecked(AllRadios()[i]), AllRadios()[i] == checked) << "radio " << AllRadios()[i];
+    for (const testsupport::FixedPair& pair : testsupport::kFixedPairs) {
+        EXPECT_EQ(IsChecked(static_cast<ControlId>(pair.radio)), pair.radio == checked) << "radio " << pair.radio;
     }
+    EXPECT_EQ(IsChecked(IDC_CUSTOM), checked == IDC_CUSTOM);
 }
 
 TEST_F(PairTest, StartsWithTenToTwoCheckedAndTheFocusInTheInputBox) {
@@ -30,20 +27,15 @@ TEST_F(PairTest, StartsWithTenToTwoCheckedAndTheFocusInTheInputBox) {
 }
 
 // A completed click sets the check mark and the pair together; all thirteen
-// radio buttons are one group.
+// radio buttons are one group. The start pair, 10 => 2, comes last.
 TEST_F(PairTest, EachRadioButtonSetsItsPair) {
-    const struct {
-        ControlId radio;
-        int source, target;
-    } radios[] = {
-        {IDC_16_TO_8, 16, 8}, {IDC_2_TO_10, 2, 10},  {IDC_10_TO_8, 10, 8},   {IDC_8_TO_10, 8, 10},
-        {IDC_10_TO_16, 10, 16}, {IDC_16_TO_10, 16, 10}, {IDC_2_TO_8, 2, 8},   {IDC_8_TO_2, 8, 2},
-        {IDC_2_TO_16, 2, 16},  {IDC_16_TO_2, 16, 2},  {IDC_8_TO_16, 8, 16},   {IDC_10_TO_2, 10, 2},
-    };
-    for (const auto& r : radios) {
-        Click(r.radio);
-        ExpectOnlyChecked(r.radio);
-        EXPECT_TRUE(UsesPair(r.source, r.target));
+    const size_t count = std::size(testsupport::kFixedPairs);
+    for (size_t i = 1; i <= count; ++i) {
+        const testsupport::FixedPair& pair = testsupport::kFixedPairs[i % count];
+        const auto radio = static_cast<ControlId>(pair.radio);
+        Click(radio);
+        ExpectOnlyChecked(radio);
+        EXPECT_TRUE(UsesPair(pair.source, pair.target));
     }
     Click(IDC_CUSTOM);
     ExpectOnlyChecked(IDC_CUSTOM);
@@ -69,16 +61,14 @@ TEST_F(PairTest, APressReleasedAwayChangesNothing) {
 // 10 => 2 checked, and that is the pair: 123 gives 1111011.
 TEST_F(PairTest, AFixedPairClickedWhileABaseBoxHasTheFocusWins) {
     Click(IDC_16_TO_10);
-    Click(IDC_FROM_BASE);
-    SetText(IDC_FROM_BASE, L"5");
+    Enter(IDC_FROM_BASE, L"5");
     ASSERT_EQ(Focused(), IDC_FROM_BASE);
     Click(IDC_10_TO_2);
     ExpectOnlyChecked(IDC_10_TO_2);
     EXPECT_EQ(Convert(L"123"), L"1111011");
     EXPECT_TRUE(UsesPair(10, 2));
 
-    Click(IDC_TO_BASE);
-    SetText(IDC_TO_BASE, L"7");
+    Enter(IDC_TO_BASE, L"7");
     Click(IDC_8_TO_16);
     EXPECT_TRUE(UsesPair(8, 16));
     EXPECT_EQ(BoxCount(), 0u);
@@ -106,6 +96,36 @@ TEST_F(PairTest, TheCustomPairIsTheBasesTheBoxesShow) {
     Click(IDC_CUSTOM);
     EXPECT_TRUE(UsesPair(16, 10));
     EXPECT_EQ(BoxCount(), 0u);
+}
+
+// A base box writes its half only while the custom pair is chosen, and a
+// conversion with the custom pair takes whatever valid bases the boxes show,
+// however they got there.
+TEST_F(PairTest, TheShownPairIsUsedHoweverABaseReachedItsBox) {
+    // The focus in a box without a click into it (a right-click gives it),
+    // "10 => 2" still checked.
+    SetFocus(Control(IDC_FROM_BASE));
+    SetText(IDC_FROM_BASE, L"16");
+    EXPECT_EQ(Convert(L"17"), L"10001");
+
+    // A press on "8 => 16" warns about the box's 1 and hands the focus back;
+    // the click completes all the same.
+    SetText(IDC_FROM_BASE, L"1");
+    Click(IDC_FROM_BASE);
+    Click(IDC_8_TO_16);
+    ExpectOnlyChecked(IDC_8_TO_16);
+    ASSERT_EQ(Focused(), IDC_FROM_BASE);
+    SetText(IDC_FROM_BASE, L"16");
+    EXPECT_EQ(Convert(L"17"), L"F");
+
+    // A base pasted into one box (from its context menu) while the other,
+    // rejected, keeps the focus.
+    SetText(IDC_FROM_BASE, L"");
+    Enter(IDC_TO_BASE, L"1");
+    SetText(IDC_FROM_BASE, L"9");
+    SetText(IDC_TO_BASE, L"16");
+    EXPECT_EQ(Convert(L"17"), L"10");
+    EXPECT_EQ(BoxCount(), 2u);  // the two warnings about 1
 }
 
 TEST_F(PairTest, ClickingIntoAnEmptyBoxKeepsThePair) {

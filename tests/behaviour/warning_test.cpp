@@ -18,18 +18,14 @@ using WarningTest = BehaviourTest;
 // The focus in the source box, which holds text the user just typed.
 void TypeIntoSourceBox(const std::wstring& text) {
     SetText(IDC_FROM_BASE, L"");
-    Click(IDC_FROM_BASE);
-    SetText(IDC_FROM_BASE, text);
+    Enter(IDC_FROM_BASE, text);
 }
 
 TEST_F(WarningTest, LeavingForAnyControlWarnsOnceAndKeepsTheFocus) {
     for (const ControlId target : {IDC_CONVERT, IDC_ARROW_GO, IDC_CLEAR, IDC_16_TO_8, IDC_CUSTOM, IDC_INPUT,
                                    IDC_OUTPUT, IDC_TO_BASE}) {
         TypeIntoSourceBox(L"1");
-        const size_t mark = BoxCount();
-        Click(target);
-        EXPECT_EQ(WarningsSince(mark), 1) << "leaving for " << target;
-        EXPECT_EQ(BoxCount(), mark + 1);
+        EXPECT_EQ(WarningsFrom([&] { Click(target); }), 1) << "leaving for " << target;
         EXPECT_EQ(Focused(), IDC_FROM_BASE) << "leaving for " << target;
         SetText(IDC_FROM_BASE, L"");
         SetFocus(Control(IDC_INPUT));
@@ -49,9 +45,7 @@ TEST_F(WarningTest, OpeningTheAboutBoxWarnsOnce) {
     EXPECT_EQ(Focused(), IDC_INPUT);
 
     // Still rejected: clicking into the box warns again.
-    const size_t mark = BoxCount();
-    Click(IDC_FROM_BASE);
-    EXPECT_EQ(WarningsSince(mark), 1);
+    EXPECT_EQ(WarningsFrom([] { Click(IDC_FROM_BASE); }), 1);
     EXPECT_EQ(Focused(), IDC_FROM_BASE);
 }
 
@@ -60,24 +54,17 @@ TEST_F(WarningTest, OpeningTheAboutBoxWarnsOnce) {
 // after warning, until the stack overflowed.
 TEST_F(WarningTest, TwoRejectedBoxesDoNotFightOverTheFocus) {
     SetText(IDC_FROM_BASE, L"1");
-    Click(IDC_TO_BASE);
-    SetText(IDC_TO_BASE, L"99");
-    size_t mark = BoxCount();
-    Click(IDC_FROM_BASE);
-    EXPECT_EQ(WarningsSince(mark), 1);
+    Enter(IDC_TO_BASE, L"99");
+    EXPECT_EQ(WarningsFrom([] { Click(IDC_FROM_BASE); }), 1);
     EXPECT_EQ(Focused(), IDC_TO_BASE);
     EXPECT_TRUE(WholeTextSelected(IDC_TO_BASE));
 
     // Usable: the target box is mended, then the source box in turn.
     SetText(IDC_TO_BASE, L"7");
-    mark = BoxCount();
-    Click(IDC_FROM_BASE);
-    EXPECT_EQ(WarningsSince(mark), 1);  // a click into the rejected source box
+    EXPECT_EQ(WarningsFrom([] { Click(IDC_FROM_BASE); }), 1);  // a click into the rejected source box
     EXPECT_EQ(Focused(), IDC_FROM_BASE);
     SetText(IDC_FROM_BASE, L"5");
-    mark = BoxCount();
-    Click(IDC_INPUT);
-    EXPECT_EQ(BoxCount(), mark);
+    EXPECT_EQ(WarningsFrom([] { Click(IDC_INPUT); }), 0);
     EXPECT_TRUE(UsesPair(5, 7));
 }
 
@@ -138,9 +125,7 @@ TEST_F(WarningTest, SwitchingToAnotherProgramWarnsOnceAndLetsGo) {
     EXPECT_EQ(WarningsSince(0), 1);
     EXPECT_EQ(Focused(), IDC_INPUT);
 
-    const size_t mark = BoxCount();
-    Click(IDC_FROM_BASE);
-    EXPECT_EQ(WarningsSince(mark), 1);
+    EXPECT_EQ(WarningsFrom([] { Click(IDC_FROM_BASE); }), 1);
 }
 
 // With a rejected base in the focused box, closing the window shows nothing.

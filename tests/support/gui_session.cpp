@@ -33,6 +33,7 @@ void DispatchPending() {
 
 HWND StartMainWindow(int showCommand) {
     AppInstance = GetModuleHandleW(nullptr);
+    SetCursorPos(0, 0);  // away from where the window opens, whatever an earlier test left there
     const HWND window = OpenMainWindow(showCommand);
     PumpMessages(50);  // let the first paint and activation settle
     return window;

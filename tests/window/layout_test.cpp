@@ -253,6 +253,15 @@ TEST_F(LayoutTest, BaseBoxesRefuseLettersAndTheResultBoxTyping) {
             SendMessageW(box, WM_CHAR, c, 1);
         }
         EXPECT_EQ(WindowText(box), L"36") << id;
+        // Digits go in until the box is full; its text limit only cuts a
+        // paste short and never stops typing first.
+        for (int i = 0; i < 40; ++i) {
+            SendMessageW(box, WM_CHAR, L'1', 1);
+        }
+        const size_t kept = WindowText(box).size();
+        EXPECT_GT(kept, 2u) << id;
+        EXPECT_LT(kept, static_cast<size_t>(SendMessageW(box, EM_GETLIMITTEXT, 0, 0))) << id;
+        SetWindowTextW(box, nullptr);
     }
     const HWND result = FindControl(IDC_OUTPUT);
     SetFocus(result);
