@@ -347,11 +347,18 @@ private:
 
     bool Ended() const { return app_->WaitForExit(0, nullptr); }
 
-    // True once the program has taken every input sent so far: it paints
-    // only when no input is waiting, so a repaint asked for now marks the point.
+    // Waits until the program has taken every input sent so far: it paints only
+    // when no input is waiting, so a repaint asked for now marks the point. A
+    // burst of keys into a long text may take a while; the window must answer
+    // within 5 s all along, and have taken the input within a minute.
     bool Answers() const {
         InvalidateRect(main_, nullptr, FALSE);
-        return PumpUntil([&] { return !GetUpdateRect(main_, nullptr, FALSE) || !IsWindow(main_); }, 5000);
+        DWORD_PTR ignored = 0;
+        for (int second = 0; second < 60; ++second) {
+            if (PumpUntil([&] { return !GetUpdateRect(main_, nullptr, FALSE) || !IsWindow(main_); }, 1000)) return true;
+            if (!SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored)) return !IsWindow(main_);
+        }
+        return false;
     }
 
     // The program's open message box (its text in static 0xFFFF), or with messageBox false its About box.
