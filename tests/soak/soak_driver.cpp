@@ -80,6 +80,7 @@ struct View {
     int checked = 0;    // the checked radio button
     int focus = 0;      // the control with the focus, 0 for none
     bool menu = false;  // a menu is open
+    RECT popup{};       // where the open popup menu is, on the screen
 };
 
 template <typename Row, std::size_t N>
@@ -177,6 +178,11 @@ void Type(const std::wstring& text) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void PasteText(const std::wstring& text) {
+    PutOnClipboard(text);
+    PressKeys({VK_CONTROL, 'V'});
+}
+
 // The close box in a window's caption, in screen coordinates.
 POINT CloseBoxOf(HWND window) {
     RECT rect{};
@@ -187,9 +193,7 @@ POINT CloseBoxOf(HWND window) {
 
 class Soak {
 public:
-    Soak(std::wstring exe, FILE* log) : exe_(std::move(exe)), log_(log) {
-        clipboardOwner_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    }
+    Soak(std::wstring exe, FILE* log) : exe_(std::move(exe)), log_(log) {}
 
     bool Start() {
         app_ = std::make_unique<AppProcess>();
@@ -293,18 +297,6 @@ private:
         POINT point{x, y};
         ClientToScreen(main_, &point);
         return point;
-    }
-
-    void PasteText(const std::wstring& text) const {
-        if (PumpUntil([&] { return OpenClipboard(clipboardOwner_) != FALSE; }, 2000)) {
-            EmptyClipboard();
-            const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-            memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-            GlobalUnlock(memory);
-            SetClipboardData(CF_UNICODETEXT, memory);
-            CloseClipboard();
-        }
-        PressKeys({VK_CONTROL, 'V'});
     }
 
     bool Send(const Event& e) {
@@ -429,6 +421,11 @@ private:
         GetGUIThreadInfo(thread_, &info);
         v.focus = GetParent(info.hwndFocus) == main_ ? GetDlgCtrlID(info.hwndFocus) : 0;
         v.menu = (info.flags & GUI_INMENUMODE) != 0;
+        for (HWND popup = nullptr; (popup = FindWindowExW(nullptr, popup, L"#32768", nullptr)) != nullptr;) {
+            if (GetWindowThreadProcessId(popup, nullptr) == thread_ && IsWindowVisible(popup)) {
+                GetWindowRect(popup, &v.popup);
+            }
+        }
         return v;
     }
 
@@ -439,7 +436,9 @@ private:
 
     // The model: the writes of the pair that the event made, then the result it must show.
     void Update(const Event& e, const View& b, const View& a) {
-        const bool mouse = (e.kind == Click || e.kind == Double || e.kind == Drag) && !b.menu;
+        // A press on an open menu goes to the menu; anywhere else it closes the menu and goes on.
+        const bool mouse = (e.kind == Click || e.kind == Double || e.kind == Drag) &&
+                           !PtInRect(&b.popup, Screen(e.x1, e.y1));
         const int pressed = ControlAt(e.x1, e.y1), released = ControlAt(e.x2, e.y2);
         const int receiver = pressed != 0 ? pressed : released;  // a pressed control holds the mouse
         const bool key = (e.kind == Key) && !b.menu;
@@ -482,7 +481,6 @@ private:
 
     std::wstring exe_;
     FILE* log_;
-    HWND clipboardOwner_ = nullptr;
     std::unique_ptr<AppProcess> app_;
     HWND main_ = nullptr;
     DWORD thread_ = 0;
