@@ -440,7 +440,8 @@ private:
         const bool mouse = (e.kind == Click || e.kind == Double || e.kind == Drag) &&
                            !PtInRect(&b.popup, Screen(e.x1, e.y1));
         const int pressed = ControlAt(e.x1, e.y1), released = ControlAt(e.x2, e.y2);
-        const int receiver = pressed != 0 ? pressed : released;  // a pressed control holds the mouse
+        // A pressed control holds the mouse, and so does a menu opened by a press on the menu bar.
+        const int receiver = pressed != 0 || e.y1 < 0 ? pressed : released;
         const bool key = (e.kind == Key) && !b.menu;
         const int clicked = mouse && pressed == released ? pressed : key && (e.key & 0xFF) == VK_SPACE ? b.focus : 0;
         // A base box that loses the focus while the custom pair is chosen stores its half.
