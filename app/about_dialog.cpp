@@ -9,9 +9,9 @@ std::wstring AboutText() {
     // Each line must stay one visible line: the text box shows about 190
     // dialog units of its width, 15 lines, no scroll bar.
     const std::wstring lines[] = {
-        L"版本：1.3",
+        L"版本：" QUENDRIX_VERSION,
         L"",
-        L"发布日期：2010-09-16",
+        L"发布日期：" QUENDRIX_RELEASE_DATE,
         L"",
         L"使用许可：免费使用及分发，不作任何担保",
         L"",

@@ -34,16 +34,6 @@ bool RegisterMainWindowClass() {
     return RegisterClassExW(&windowClass) != 0;
 }
 
-HFONT CreateUiFont() {
-    LOGFONTW font{};
-    font.lfHeight = 14;
-    font.lfWidth = 7;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = GB2312_CHARSET;
-    lstrcpyW(font.lfFaceName, L"宋体");
-    return CreateFontIndirectW(&font);
-}
-
 void FocusInputBox() {
     if (const HWND input = FindControl(IDC_INPUT)) {
         SetFocus(input);
@@ -95,6 +85,16 @@ void OnMenuCommand(WORD command) {
 }
 
 }  // namespace
+
+HFONT CreateUiFont() {
+    LOGFONTW font{};
+    font.lfHeight = 14;
+    font.lfWidth = 7;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = GB2312_CHARSET;
+    lstrcpyW(font.lfFaceName, L"宋体");
+    return CreateFontIndirectW(&font);
+}
 
 HWND OpenMainWindow(int showCommand) {
     const INITCOMMONCONTROLSEX commonControls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};

@@ -13,4 +13,7 @@ HWND OpenMainWindow(int showCommand);
 // Dispatches messages until the quit message arrives.
 void RunMessageLoop();
 
+// The font of the push buttons, 宋体 14 pixels; the caller deletes it.
+HFONT CreateUiFont();
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,4 +1,4 @@
-# The shipped build: 32-bit Windows.
+# 32-bit Windows, as shipped; the test build of it.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(QUENDRIX_TRIPLET i686-w64-mingw32)
 set(QUENDRIX_WINE_LOADER /usr/bin/wine)

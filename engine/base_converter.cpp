@@ -9,10 +9,10 @@
 
 namespace {
 
-// The digit value of c, or MaxBase when c is no digit of any base.
+// The digit value of c, or kMaxBase when c is no digit of any base.
 std::uint32_t DigitValue(char c) {
     const std::string::size_type position = DigitAlphabet.find(c);
-    return position == std::string::npos ? MaxBase : static_cast<std::uint32_t>(position);
+    return position == std::string::npos ? kMaxBase : static_cast<std::uint32_t>(position);
 }
 
 bool IsDigitText(const std::string& text, std::uint32_t base) {

@@ -26,8 +26,8 @@ long long ReadLeadingDecimal(const std::string& text) {
     long long magnitude = 0;
     for (; i < text.size() && IsDecimalDigit(text[i]); ++i) {
         magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude >= DecimalReaderLimit) {
-            magnitude = DecimalReaderLimit;  // further digits change nothing
+        if (magnitude >= kDecimalReaderLimit) {
+            magnitude = kDecimalReaderLimit;  // further digits change nothing
         }
     }
     return negative ? -magnitude : magnitude;

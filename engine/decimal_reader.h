@@ -5,10 +5,10 @@
 
 // The magnitude ReadLeadingDecimal saturates at, 2^31: every value that large
 // is far outside any range its callers accept.
-constexpr long long DecimalReaderLimit = 2147483648LL;
+constexpr long long kDecimalReaderLimit = 2147483648LL;
 
 // Skips leading white space (' ', '\t', '\n', '\v', '\f', '\r'), takes an
 // optional '+' or '-', then the decimal digits up to the first other
 // character. 0 when no digit comes first. The magnitude stops growing at
-// DecimalReaderLimit.
+// kDecimalReaderLimit.
 long long ReadLeadingDecimal(const std::string& text);

@@ -3,5 +3,5 @@
 const std::string DigitAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 bool IsSupportedBase(unsigned base) {
-    return base >= MinBase && base <= MaxBase;
+    return base >= kMinBase && base <= kMaxBase;
 }

@@ -7,8 +7,8 @@
 extern const std::string DigitAlphabet;
 
 // The bases DigitAlphabet can write: 2 up to its length, 36.
-constexpr unsigned MinBase = 2;
-constexpr unsigned MaxBase = 36;
+constexpr unsigned kMinBase = 2;
+constexpr unsigned kMaxBase = 36;
 
-// True when base lies in MinBase..MaxBase.
+// True when base lies in kMinBase..kMaxBase.
 bool IsSupportedBase(unsigned base);

@@ -5,10 +5,10 @@
 namespace {
 
 #if defined(_WIN32)
-const char* const NarrowLocaleNames[] = {"chs"};
+const char* const kNarrowLocaleNames[] = {"chs"};
 #else
 // glibc has no "chs"; its GBK locale is the same code page 936.
-const char* const NarrowLocaleNames[] = {"chs", "zh_CN.GBK", "zh_CN.gbk"};
+const char* const kNarrowLocaleNames[] = {"chs", "zh_CN.GBK", "zh_CN.gbk"};
 #endif
 
 }  // namespace
@@ -16,7 +16,7 @@ const char* const NarrowLocaleNames[] = {"chs", "zh_CN.GBK", "zh_CN.gbk"};
 NarrowLocaleScope::NarrowLocaleScope() {
     const char* current = std::setlocale(LC_CTYPE, nullptr);
     savedName = current != nullptr ? current : "C";
-    for (const char* name : NarrowLocaleNames) {
+    for (const char* name : kNarrowLocaleNames) {
         if (std::setlocale(LC_CTYPE, name) != nullptr) {
             active = true;
             break;

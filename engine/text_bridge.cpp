@@ -5,26 +5,36 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "engine/narrow_locale_scope.h"
 
-// Everything below that converts runs while a NarrowLocaleScope is in force.
 namespace {
 
-constexpr std::size_t ConversionError = static_cast<std::size_t>(-1);
+// Code page 936 keeps every character below 0x80 as the byte of the same
+// value, both ways: text made only of them needs no locale to convert.
+template <typename Unit>
+bool AllBelow0x80(std::basic_string_view<Unit> text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](Unit unit) { return static_cast<std::make_unsigned_t<Unit>>(unit) < 0x80; });
+}
+
+// Everything below that converts runs while a NarrowLocaleScope is in force.
+constexpr std::size_t kConversionError = static_cast<std::size_t>(-1);
 
 // Bytes that open a double-byte character in code page 936.
-constexpr unsigned char LeadByteFirst = 0x81;
-constexpr unsigned char LeadByteLast = 0xFE;
+constexpr unsigned char kLeadByteFirst = 0x81;
+constexpr unsigned char kLeadByteLast = 0xFE;
 
 std::optional<std::string> Encode(const wchar_t* text) {
     const std::size_t length = std::wcstombs(nullptr, text, 0);
-    if (length == ConversionError) {
+    if (length == kConversionError) {
         return std::nullopt;
     }
     std::vector<char> buffer(length + 1, '\0');
-    if (std::wcstombs(buffer.data(), text, length + 1) == ConversionError) {
+    if (std::wcstombs(buffer.data(), text, length + 1) == kConversionError) {
         return std::nullopt;
     }
     return std::string(buffer.data());
@@ -32,11 +42,11 @@ std::optional<std::string> Encode(const wchar_t* text) {
 
 std::optional<std::wstring> Decode(const char* text) {
     const std::size_t length = std::mbstowcs(nullptr, text, 0);
-    if (length == ConversionError) {
+    if (length == kConversionError) {
         return std::nullopt;
     }
     std::vector<wchar_t> buffer(length + 1, L'\0');
-    if (std::mbstowcs(buffer.data(), text, length + 1) == ConversionError) {
+    if (std::mbstowcs(buffer.data(), text, length + 1) == kConversionError) {
         return std::nullopt;
     }
     return std::wstring(buffer.data());
@@ -105,7 +115,7 @@ std::string WideToNarrowByCharacter(const std::wstring& text) {
         if (piece) {
             narrow += *piece;
         } else {
-            narrow += UnconvertibleMark;
+            narrow += kUnconvertibleMark;
         }
         i += units;
     }
@@ -128,7 +138,7 @@ std::wstring NarrowToWideByCharacter(const std::string& text) {
             }
         }
         if (used == 0) {
-            wide += static_cast<wchar_t>(UnconvertibleMark);
+            wide += static_cast<wchar_t>(kUnconvertibleMark);
             used = 1;
         }
         i += used;
@@ -137,12 +147,28 @@ std::wstring NarrowToWideByCharacter(const std::string& text) {
 }
 
 bool IsLeadByte(unsigned char byte) {
-    return byte >= LeadByteFirst && byte <= LeadByteLast;
+    return byte >= kLeadByteFirst && byte <= kLeadByteLast;
 }
 
 }  // namespace
 
 std::string WideToNarrow(const std::wstring& text) {
+    const std::wstring_view source(text.c_str());  // up to the first zero character
+    if (AllBelow0x80(source)) {
+        return std::string(source.begin(), source.end());
+    }
+    return WideToNarrowInLocale(text);
+}
+
+std::wstring NarrowToWide(const std::string& text) {
+    const std::string_view source(text.c_str());  // up to the first zero byte
+    if (AllBelow0x80(source)) {
+        return std::wstring(source.begin(), source.end());
+    }
+    return NarrowToWideInLocale(text);
+}
+
+std::string WideToNarrowInLocale(const std::wstring& text) {
     const NarrowLocaleScope scope;
     const std::wstring source(text.c_str());  // up to the first zero character
     if (std::none_of(source.begin(), source.end(), BeyondBasicPlane)) {
@@ -153,7 +179,7 @@ std::string WideToNarrow(const std::wstring& text) {
     return WideToNarrowByCharacter(source);
 }
 
-std::wstring NarrowToWide(const std::string& text) {
+std::wstring NarrowToWideInLocale(const std::string& text) {
     const NarrowLocaleScope scope;
     const std::string source(text.c_str());  // up to the first zero byte
     if (std::optional<std::wstring> whole = DecodeExactly(source.c_str())) {

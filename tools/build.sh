@@ -1,9 +1,14 @@
 # Configures and builds one of the builds; sourced by the other scripts.
 #   build_native            engine, its tests, sanitizer tests, fuzzer, benchmark
-#   build_windows ARCH ...  ARCH i686: the shipped Quendrix.exe and its tests;
-#                           ARCH x86_64: the same for 64-bit Windows, which is
-#                           what runs the Windows tests where Wine cannot run
-#                           32-bit programs. Further arguments go to cmake --build.
+#   build_release ...       the shipped Quendrix.exe: 32-bit, win32-thread
+#                           compilers, Release, static, stripped; with the
+#                           checks of its file, and no GoogleTest
+#   build_windows ARCH ...  the Windows tests with the posix-thread compilers;
+#                           ARCH i686: they start the shipped Quendrix.exe as a
+#                           process; ARCH x86_64: the same sources for 64-bit
+#                           Windows, which is what runs the Windows tests where
+#                           Wine cannot run 32-bit programs.
+# Further arguments go to cmake --build.
 
 build_native() {
     cmake -S "$QUENDRIX_ROOT" -B "$QUENDRIX_ROOT/build/native" -G Ninja \
@@ -12,18 +17,22 @@ build_native() {
     cmake --build "$QUENDRIX_ROOT/build/native" "$@"
 }
 
+release_build_dir() { echo "$QUENDRIX_ROOT/build/release"; }
+shipped_exe() { echo "$(release_build_dir)/app/Quendrix.exe"; }
+
+build_release() {
+    cmake -S "$QUENDRIX_ROOT" -B "$(release_build_dir)" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$QUENDRIX_ROOT/cmake/i686-w64-mingw32-win32.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DQUENDRIX_RELEASE=ON >/dev/null
+    cmake --build "$(release_build_dir)" "$@"
+}
+
 windows_build_dir() { echo "$QUENDRIX_ROOT/build/windows-$1"; }
 
 build_windows() {
     local arch="$1"; shift
-    local checked=()
-    if [ "$arch" = x86_64 ]; then
-        # The 64-bit tests read the shipped 32-bit file for its resources and imports.
-        checked=(-DQUENDRIX_CHECKED_EXE="$(windows_build_dir i686)/app/Quendrix.exe"
-                 -DQUENDRIX_CHECKED_EXE_MACHINE=i386)
-    fi
     cmake -S "$QUENDRIX_ROOT" -B "$(windows_build_dir "$arch")" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$QUENDRIX_ROOT/cmake/$arch-w64-mingw32.cmake" \
-        -DCMAKE_BUILD_TYPE=Release "${checked[@]}" >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DQUENDRIX_SHIPPED_EXE="$(shipped_exe)" >/dev/null
     cmake --build "$(windows_build_dir "$arch")" "$@"
 }

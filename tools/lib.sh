@@ -8,9 +8,9 @@ QUENDRIX_CACHE="${QUENDRIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quendrix}"
 QUENDRIX_PACKAGES=(
     cmake ninja-build python3 locales x11-utils xdotool imagemagick
     clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine32:i386 wine64 xvfb fonts-wqy-zenhei fonts-wine
+    g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip
+    wine wine32:i386 wine64 xvfb fonts-arphic-uming fonts-wqy-microhei fonts-wine
 )
 
 # Wine's 64-bit loader, called directly: the "wine" wrapper always prefers the
@@ -21,6 +21,18 @@ QUENDRIX_WINE64=/usr/lib/wine/wine64
 # 32-bit Quendrix.exe. Some virtual machines switch 32-bit support off.
 can_run_32bit() {
     /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# Sets arch and loader to the Windows build this machine runs: the shipped
+# 32-bit one, or, where 32-bit code cannot run, the 64-bit build of the same
+# sources, saying so ("$1": what is done with it, such as "starting").
+choose_runnable_build() {
+    if can_run_32bit; then
+        arch=i686 loader=/usr/bin/wine
+    else
+        arch=x86_64 loader="$QUENDRIX_WINE64"
+        say "this machine runs no 32-bit code: $1 the 64-bit build"
+    fi
 }
 
 say() { printf '[quendrix] %s\n' "$*" >&2; }
@@ -94,34 +106,51 @@ write_reg() {
 }
 
 # Bump when the prefix settings below change, so existing prefixes are redone.
-QUENDRIX_PREFIX_VERSION=4
+QUENDRIX_PREFIX_VERSION=5
 
-# ensure_prefix DIR [desktop]: a Wine prefix with the Chinese font mapping and
-# unmanaged windows; with "desktop", every program runs in a 1024x768 virtual
-# desktop (deterministic activation and focus without a window manager).
+# ensure_prefix DIR [desktop] [winxp|win10]: a Wine prefix that shows Quendrix
+# as Windows would, with unmanaged windows; with "desktop", every program runs
+# in a 1024x768 virtual desktop (deterministic activation and focus without a
+# window manager); with a Windows version, Wine reports that version instead
+# of its default, Windows 7. Sets WINEPREFIX and the rest for Wine, and
+# QUENDRIX_LOADER to the loader that starts programs in this prefix.
 ensure_prefix() {
-    local prefix="$1" mode="${2:-}"
-    local stamp="$prefix/.quendrix-prefix-$QUENDRIX_PREFIX_VERSION-$mode"
-    export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    local prefix="$1" mode="${2:-}" version="${3:-}"
+    local stamp="$prefix/.quendrix-prefix-$QUENDRIX_PREFIX_VERSION-$mode-$version"
+    # Wine offers Windows XP only to 32-bit prefixes.
+    if [ "$version" = winxp ]; then
+        export WINEARCH=win32 QUENDRIX_LOADER=/usr/bin/wine
+    else
+        export WINEARCH=win64 QUENDRIX_LOADER="$QUENDRIX_WINE64"
+    fi
+    export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     [ -f "$stamp" ] && return 0
     say "preparing the Wine prefix $prefix"
     mkdir -p "$prefix"
-    "$QUENDRIX_WINE64" wineboot -i >/dev/null 2>&1
+    "$QUENDRIX_LOADER" wineboot -i >/dev/null 2>&1
     wineserver -w
+    # This Debian Wine does not load its own fonts folder: without Marlett
+    # the caption buttons draw "0 1 r". Not its Tahoma, which would stop the
+    # replacement below.
+    cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
     local reg="$prefix/quendrix-settings.reg"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        # 宋体 as a Song face like the one Windows ships; Tahoma, Wine's menu
+        # and caption font, as a Hei face that also has Chinese glyphs.
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-        printf '"宋体"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n'
-        # Wine's menus and captions use Tahoma; give them Chinese glyphs too.
-        printf '"Tahoma"="WenQuanYi Zen Hei"\r\n\r\n'
+        printf '"宋体"="AR PL UMing CN"\r\n"SimSun"="AR PL UMing CN"\r\n'
+        printf '"Tahoma"="WenQuanYi Micro Hei"\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
         if [ "$mode" = desktop ]; then
             printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
             printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n\r\n'
         fi
     } | write_reg "$reg"
-    "$QUENDRIX_WINE64" regedit /S "$reg" >/dev/null 2>&1
+    "$QUENDRIX_LOADER" regedit /S "$reg" >/dev/null 2>&1
+    if [ -n "$version" ]; then
+        "$QUENDRIX_LOADER" winecfg -v "$version" >/dev/null 2>&1
+    fi
     wineserver -w
     rm -f "$prefix"/.quendrix-prefix-*
     touch "$stamp"

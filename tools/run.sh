@@ -11,14 +11,14 @@ ensure_packages
 
 # The shipped program is 32-bit; where this machine cannot run 32-bit code,
 # the 64-bit build of the same sources stands in for it.
-if can_run_32bit; then
-    arch=i686 loader=/usr/bin/wine
+choose_runnable_build starting
+if [ "$arch" = i686 ]; then
+    build_release --target Quendrix >/dev/null
+    exe="$(shipped_exe)"
 else
-    arch=x86_64 loader="$QUENDRIX_WINE64"
-    say "this machine runs no 32-bit code: starting the 64-bit build"
+    build_windows x86_64 --target Quendrix >/dev/null
+    exe="$(windows_build_dir x86_64)/app/Quendrix.exe"
 fi
-build_windows "$arch" --target Quendrix >/dev/null
-exe="$(windows_build_dir "$arch")/app/Quendrix.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
     ensure_prefix "$QUENDRIX_CACHE/wine"

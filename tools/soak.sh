@@ -24,16 +24,17 @@ done
 ensure_packages
 # The shipped program is 32-bit; where this machine cannot run 32-bit code,
 # the 64-bit build of the same sources stands in for it.
-if can_run_32bit; then
-    arch=i686 loader=/usr/bin/wine
-else
-    arch=x86_64 loader="$QUENDRIX_WINE64"
-    say "this machine runs no 32-bit code: the soak drives the 64-bit build"
-fi
+choose_runnable_build "the soak drives"
 build_windows "$arch" --target soak_driver >/dev/null
 build="$(windows_build_dir "$arch")"
+if [ "$arch" = i686 ]; then
+    build_release --target Quendrix >/dev/null
+    shipped="$(shipped_exe)"
+else
+    shipped="$build/app/Quendrix.exe"
+fi
 # The program under test.
-exe="${QUENDRIX_SOAK_EXE:-$build/app/Quendrix.exe}"
+exe="${QUENDRIX_SOAK_EXE:-$shipped}"
 
 out="$QUENDRIX_ROOT/build/soak"
 mkdir -p "$out"

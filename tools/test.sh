@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: native engine tests, the same under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a bounded fuzz run, then every Windows test under
+# UndefinedBehaviorSanitizer, a bounded fuzz run, the shipped build with the
+# checks of its file and of its reproducibility, then every Windows test under
 # Wine and a short soak run. Installs whatever is missing first.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -14,37 +15,76 @@ build_native
 status=0
 ctest --test-dir "$QUENDRIX_ROOT/build/native" --output-on-failure -j2 || status=1
 
-say "Windows builds"
+say "the shipped build"
+if zip="$(bash "$QUENDRIX_ROOT/tools/release.sh" | tail -n 1)"; then
+    # The same zip from a copy of the sources at another path, made later, in
+    # another time zone.
+    copy="$(mktemp -d)"
+    mkdir "$copy/sources"
+    tar -C "$QUENDRIX_ROOT" --exclude=./build --exclude=./.git -cf - . | tar -C "$copy/sources" -xf -
+    first="$(sha256sum < "$zip" | cut -d' ' -f1)" again=none
+    if copied="$(TZ=CST-8 bash "$copy/sources/tools/release.sh" 2>"$copy/release.log" | tail -n 1)"; then
+        again="$(sha256sum < "$copied" | cut -d' ' -f1)"
+    fi
+    if [ "$again" = "$first" ]; then
+        say "reproducible: $first from $QUENDRIX_ROOT and from $copy/sources"
+    else
+        cat "$copy/release.log" >&2
+        say "NOT reproducible: $first from $QUENDRIX_ROOT, $again from $copy/sources"
+        status=1
+    fi
+    rm -rf "$copy"
+else
+    status=1
+fi
+
+say "Windows test builds"
 build_windows i686
 build_windows x86_64
 
 start_display
-cleanup() { wineserver -k 2>/dev/null || true; stop_display; }
-trap cleanup EXIT
-ensure_prefix "$QUENDRIX_CACHE/wine-test" desktop
-wineserver -p 2>/dev/null || true  # keep one server for all the test processes
-# The first Wine process of a session starts Wine's background services
-# (desktop, devices), which inherit its output: under ctest they would hold
-# that test's output pipe open until its timeout. A throwaway first process
-# with its output elsewhere starts them instead. A test that still times out
-# is tried again.
-timeout 30 "$QUENDRIX_WINE64" "$(windows_build_dir x86_64)/tests/window_unit_tests.exe" --gtest_list_tests \
-    >/dev/null 2>&1 || true
-retry=(--repeat after-timeout:2)
+trap 'wineserver -k 2>/dev/null || true; stop_display' EXIT
 
-# The 32-bit build is the one shipped; Wine can run it only where the kernel
-# runs 32-bit code. The 64-bit build runs the same tests on the same sources.
+# run_windows_tests PREFIX VERSION EXPECTED BUILD [ctest arguments]: the tests
+# of one Windows build in a prefix of its own that reports Windows VERSION
+# (default: Wine's, Windows 7), once `ver` says EXPECTED.
+run_windows_tests() {
+    local prefix="$1" version="$2" expected="$3" build="$4"; shift 4
+    ensure_prefix "$prefix" desktop "$version"
+    wineserver -p 2>/dev/null || true  # one server for all the test processes
+    # The first Wine process of a session starts Wine's background services
+    # (desktop, devices), which inherit its output: under ctest they would
+    # hold that test's output pipe open until its timeout. This first process
+    # writes to a file instead.
+    timeout 60 "$QUENDRIX_LOADER" cmd /c ver >"$prefix/ver.txt" 2>&1 </dev/null || true
+    if grep -q "$expected" "$prefix/ver.txt"; then
+        # A test that still times out is tried again.
+        ctest --test-dir "$build" --output-on-failure -j2 --repeat after-timeout:2 "$@" || status=1
+    else
+        say "$prefix is not Windows $expected: $(tr -d '\r' < "$prefix/ver.txt")"
+        status=1
+    fi
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
+# The shipped program is 32-bit; Wine can run it only where the kernel runs
+# 32-bit code. The 64-bit build runs the same tests on the same sources.
 if can_run_32bit; then
-    say "Windows tests, 32-bit, under Wine"
-    ctest --test-dir "$(windows_build_dir i686)" --output-on-failure -j2 "${retry[@]}" || status=1
+    say "Windows tests, 32-bit, under Wine (Windows 7), on the shipped Quendrix.exe"
+    run_windows_tests "$QUENDRIX_CACHE/wine-test" "" 6.1 "$(windows_build_dir i686)"
+    say "the shipped Quendrix.exe as a process under Windows XP"
+    run_windows_tests "$QUENDRIX_CACHE/wine-test-xp" winxp 5.1.2600 "$(windows_build_dir i686)" -L process
+    say "the shipped Quendrix.exe as a process under Windows 10"
+    run_windows_tests "$QUENDRIX_CACHE/wine-test-10" win10 10.0 "$(windows_build_dir i686)" -L process
 else
-    say "this machine runs no 32-bit code: the 32-bit tests are built, not run"
+    say "this machine runs no 32-bit code: the 32-bit tests and the Windows XP and 10 runs of the shipped Quendrix.exe are built, not run"
 fi
 say "Windows tests, 64-bit, under Wine"
-ctest --test-dir "$(windows_build_dir x86_64)" --output-on-failure -j2 "${retry[@]}" || status=1
+run_windows_tests "$QUENDRIX_CACHE/wine-test" "" 6.1 "$(windows_build_dir x86_64)"
 
-# A short soak: seeded random real input against Quendrix.exe, once the other
-# Windows tests are done, as it needs a desktop to itself.
+# A short soak: seeded random real input against the shipped Quendrix.exe,
+# once the other Windows tests are done, as it needs a desktop to itself.
 say "short soak"
 bash "$QUENDRIX_ROOT/tools/soak.sh" --events 300 --seed 1 || status=1
 exit "$status"

@@ -11,6 +11,8 @@
 //   takes it back; it warns unless the program itself moves the focus after
 //   acting on a click (the release on "转 换" moves it once more after the
 //   press did, and the press has warned);
+// - a release over the box counts as a click into it only when the press
+//   began there;
 // - when the focus leaves the main window (a dialog, another program) the
 //   box warns and lets the focus go, so that loss cannot come again;
 // - once the main window is closing, or no longer shown, nothing is checked.
@@ -25,7 +27,7 @@
 namespace {
 
 // The text is the boxes' hint, which tells the same range.
-const wchar_t RangeWarningCaption[] = L"警告";
+const wchar_t kRangeWarningCaption[] = L"警告";
 
 bool ChecksFocusLoss() {
     return !IsClosing() && !IsRejectingBase && IsWindowVisible(MainWindow);
@@ -41,7 +43,7 @@ bool FocusStaysInMainWindow(HWND next) {
 }
 
 void Warn(HWND window) {
-    MessageBoxW(GetParent(window), kBaseRangeText, RangeWarningCaption, MB_ICONWARNING);
+    MessageBoxW(GetParent(window), kBaseRangeText, kRangeWarningCaption, MB_ICONWARNING);
 }
 
 void SelectAllAndFocus(ControlId box) {
@@ -83,11 +85,13 @@ LRESULT OnKillFocus(ControlId box, HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 // A click into the box chooses the custom pair and selects the whole text. A
-// release counts as such a click only while the box has the focus: when the
-// other box's rejection took the focus back during the press, it does not.
+// release counts as such a click only when its press began in the box (which
+// then holds the mouse capture) and the box still has the focus: a press on
+// another control dragged back over the box was an attempt to leave it, and
+// the other box's rejection may have taken the focus back during the press.
 void OnClickInto(ControlId box) {
     const HWND edit = FindControl(box);
-    if (GetFocus() != edit) {
+    if (GetCapture() != edit || GetFocus() != edit) {
         return;
     }
     SendClick(FindControl(IDC_CUSTOM));

@@ -14,7 +14,7 @@ BaseReading ParseBaseText(const std::wstring& text) {
     }
     // A character code page 936 cannot hold arrives as a mark that is no digit.
     const long long value = ReadLeadingDecimal(WideToNarrow(text));
-    if (value < MinBase || value > MaxBase) {
+    if (value < kMinBase || value > kMaxBase) {
         return {BaseBoxContent::Rejected, 0};
     }
     return {BaseBoxContent::Valid, static_cast<int>(value)};

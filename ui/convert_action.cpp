@@ -13,9 +13,9 @@
 
 namespace {
 
-const wchar_t InvalidInputText[] = L"输入有误！";
-const wchar_t BusyText[] = L"您的操作速度还真快！上一次的计算都还在进行中...";
-const wchar_t BusyCaption[] = L"提示";
+const wchar_t kInvalidInputText[] = L"输入有误！";
+const wchar_t kBusyText[] = L"您的操作速度还真快！上一次的计算都还在进行中...";
+const wchar_t kBusyCaption[] = L"提示";
 
 // The engine's view of the input: narrow under code page 936, upper-cased.
 // False, with text untouched, when the input box is empty.
@@ -37,7 +37,7 @@ void Convert() {
     }
     Converter.ConvertBetweenBases(text, SourceBase, TargetBase);
     if (Converter.HasFailed()) {
-        SetWindowTextW(output, InvalidInputText);
+        SetWindowTextW(output, kInvalidInputText);
     } else {
         SetWindowTextW(output, NarrowToWide(Converter.ResultText()).c_str());
     }
@@ -47,7 +47,7 @@ void Convert() {
 
 void RunConversion() {
     if (IsConverting) {
-        MessageBoxW(MainWindow, BusyText, BusyCaption, MB_ICONINFORMATION);
+        MessageBoxW(MainWindow, kBusyText, kBusyCaption, MB_ICONINFORMATION);
     } else {
         IsConverting = true;
         StoreCustomBases();

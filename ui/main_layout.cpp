@@ -11,8 +11,6 @@
 
 namespace {
 
-enum class Make { StatusBar, EditBox, RadioButton, PushButton, GroupBox, Label };
-
 // Styles chosen per row; the other controls get theirs from their factory.
 constexpr DWORD kInputEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | ES_RIGHT;                 // 0x50800082
 constexpr DWORD kResultEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL | ES_RIGHT;  // 0x50800882
@@ -31,18 +29,9 @@ constexpr wchar_t kConvertHint[] = L"转换";  // both convert buttons show it
 // little above what fits cuts it short at once and never stops typing.
 constexpr int kBaseBoxTextLimit = 8;
 
-struct LayoutRow {
-    Make make;
-    ControlId id;
-    const wchar_t* caption;
-    DWORD style;
-    int x, y, width, height;
-    const wchar_t* hint;
-    WNDPROC subclass;
-    int textLimit = 0;  // characters an edit box takes; 0 keeps the control's own limit
-};
+}  // namespace
 
-void CreateRow(const LayoutRow& row) {
+void CreateLayoutRow(const LayoutRow& row) {
     switch (row.make) {
     case Make::StatusBar:
         AddStatusBar();
@@ -69,15 +58,11 @@ void CreateRow(const LayoutRow& row) {
     }
 }
 
-}  // namespace
-
-void BuildMainLayout() {
+std::vector<LayoutRow> MainLayoutRows() {
     using M = Make;
-    // Built here rather than at namespace scope: the identifiers are drawn
-    // during static initialisation and must be read after it.
-    const LayoutRow rows[] = {
+    return {
         // make          id             caption     style        x    y    w    h   hint                          subclass, text limit
-        {M::StatusBar,   IDC_STATUSBAR, nullptr,    kByFactory, -100, -100, 10, 10, nullptr,                      nullptr},
+        {M::StatusBar,   IDC_STATUSBAR},
         {M::EditBox,     IDC_INPUT,     nullptr,    kInputEdit,  20,  20, 115, 25, L"待转换的数字",              InputEditProc},
         {M::PushButton,  IDC_ARROW_GO,  L"=>",      kByFactory, 155,  20,  40, 25, kConvertHint,                 ConvertButtonProc},
         {M::EditBox,     IDC_OUTPUT,    nullptr,    kResultEdit, 215, 20, 115, 25, L"转换结果",                  OutputEditProc},
@@ -106,7 +91,10 @@ void BuildMainLayout() {
         {M::PushButton,  IDC_CLEAR,     L"清 空",   kByFactory, 190, 245,  60, 25, L"清空",                      ClearButtonProc},
         {M::PushButton,  IDC_CONVERT,   L"转 换",   kByFactory, 270, 245,  60, 25, kConvertHint,                 ConvertButtonProc},
     };
-    for (const LayoutRow& row : rows) {
-        CreateRow(row);
+}
+
+void BuildMainLayout() {
+    for (const LayoutRow& row : MainLayoutRows()) {
+        CreateLayoutRow(row);
     }
 }

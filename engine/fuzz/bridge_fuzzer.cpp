@@ -72,8 +72,8 @@ void CheckWide(const std::wstring& text) {
     std::wstring back;
     for (const wchar_t c : source) {
         const std::optional<std::string> bytes = Encode(c);
-        expected += bytes ? *bytes : std::string(1, UnconvertibleMark);
-        back += bytes ? c : static_cast<wchar_t>(UnconvertibleMark);
+        expected += bytes ? *bytes : std::string(1, kUnconvertibleMark);
+        back += bytes ? c : static_cast<wchar_t>(kUnconvertibleMark);
     }
     const std::string narrow = WideToNarrow(text);
     Check(narrow == expected);
@@ -91,13 +91,13 @@ void CheckNarrow(const std::string& text) {
             c = Decode(source.substr(i, 2));
             used = c ? 2 : 1;
         }
-        expected += c ? *c : static_cast<wchar_t>(UnconvertibleMark);
+        expected += c ? *c : static_cast<wchar_t>(kUnconvertibleMark);
         i += used;
     }
     const std::wstring wide = NarrowToWide(text);
     Check(wide == expected);
     Check(source.empty() || !wide.empty());
-    if (expected.find(static_cast<wchar_t>(UnconvertibleMark)) == std::wstring::npos) {
+    if (expected.find(static_cast<wchar_t>(kUnconvertibleMark)) == std::wstring::npos) {
         Check(WideToNarrow(wide) == source);
     }
 }

@@ -50,8 +50,8 @@ void CheckUpperCase(const std::string& text) {
 
 // strtoll reads the same way; only its saturation point differs.
 void CheckDecimalReader(const std::string& text) {
-    const long long expected = std::clamp(std::strtoll(text.c_str(), nullptr, 10), -DecimalReaderLimit,
-                                          DecimalReaderLimit);
+    const long long expected = std::clamp(std::strtoll(text.c_str(), nullptr, 10), -kDecimalReaderLimit,
+                                          kDecimalReaderLimit);
     Check(ReadLeadingDecimal(text) == expected);
 }
 

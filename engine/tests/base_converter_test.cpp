@@ -36,7 +36,7 @@ void ExpectMatchesOracle(BaseConverter& converter, const std::string& text, int 
     ASSERT_EQ(converter.ResultText(), expected.text) << '"' << text << "\" " << from << " => " << to;
 }
 
-constexpr std::uint64_t TwoTo32 = std::uint64_t{1} << 32;
+constexpr std::uint64_t kTwoTo32 = std::uint64_t{1} << 32;
 
 TEST(BaseConverter, KnownConversions) {
     ExpectConversions({
@@ -136,7 +136,7 @@ TEST(BaseConverter, BoundaryValuesInEveryBaseMatchOracle) {
     BaseConverter converter;
     for (int from = 2; from <= 36; ++from) {
         const std::uint64_t values[] = {0, 1, std::uint64_t(from - 1), std::uint64_t(from), 0x7FFFFFFF,
-                                        0x80000000, 0xFFFFFFFF, TwoTo32, TwoTo32 + 1};
+                                        0x80000000, 0xFFFFFFFF, kTwoTo32, kTwoTo32 + 1};
         for (std::uint64_t value : values) {
             for (int to = 2; to <= 36; ++to) {
                 ExpectMatchesOracle(converter, OracleDigits(value, from), from, to);

@@ -62,18 +62,18 @@ inline OracleResult OracleConvert(const std::string& text, int source, int targe
     }
     // Chunks of at most 6 digits: 36^6 < 2^32, so a chunk and the factor
     // 1000000 in its base both fit, and their product fits in 64 bits.
-    constexpr std::size_t ChunkDigits = 6;
-    constexpr std::uint64_t Wrap = std::uint64_t{1} << 32;
+    constexpr std::size_t kChunkDigits = 6;
+    constexpr std::uint64_t kWrap = std::uint64_t{1} << 32;
     std::uint64_t value = 0;
-    for (std::size_t at = 0; at < text.size(); at += ChunkDigits) {
-        const std::string chunk = text.substr(at, ChunkDigits);
+    for (std::size_t at = 0; at < text.size(); at += kChunkDigits) {
+        const std::string chunk = text.substr(at, kChunkDigits);
         std::uint64_t chunkValue = 0;
         std::uint64_t shift = 0;
         if (!ReadWhole(chunk, source, chunkValue) ||
             !ReadWhole("1" + std::string(chunk.size(), '0'), source, shift)) {
             return {true, ""};
         }
-        value = (value * shift + chunkValue) % Wrap;
+        value = (value * shift + chunkValue) % kWrap;
     }
     return {false, OracleDigits(value, target)};
 }

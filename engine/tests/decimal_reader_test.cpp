@@ -25,10 +25,10 @@ TEST(ReadLeadingDecimal, ReadsLikeAtoiWithoutOverflow) {
         {std::string("3\0" "4", 3), 3},
         {"\xA1\xA1" "12", 0},  // a double-byte space is no white space
         {"2147483647", 2147483647},
-        {"2147483648", DecimalReaderLimit},
-        {"4294967298", DecimalReaderLimit},
-        {"99999999999999999999", DecimalReaderLimit},
-        {"-99999999999999999999", -DecimalReaderLimit},
+        {"2147483648", kDecimalReaderLimit},
+        {"4294967298", kDecimalReaderLimit},
+        {"99999999999999999999", kDecimalReaderLimit},
+        {"-99999999999999999999", -kDecimalReaderLimit},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadLeadingDecimal(c.text), c.value) << '"' << c.text << '"';

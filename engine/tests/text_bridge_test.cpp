@@ -58,6 +58,39 @@ TEST_F(TextBridge, StopsAtFirstZeroCharacter) {
     EXPECT_EQ(WideToNarrow(std::wstring(L"\0" L"5", 2)), "");
 }
 
+// Text made only of characters below 0x80 takes a shortcut past the locale;
+// whichever way a text goes, it must come out as the locale path gives it.
+TEST_F(TextBridge, AsciiShortcutGivesWhatTheLocalePathGives) {
+    struct Text {
+        std::wstring wide;
+        std::string narrow;
+    };
+    std::vector<Text> texts;
+    Text allAscii;
+    for (int c = 0; c < 0x80; ++c) {
+        texts.push_back({std::wstring(1, wchar_t(c)), std::string(1, char(c))});
+        if (c > 0) {
+            allAscii.wide += wchar_t(c);
+            allAscii.narrow += char(c);
+        }
+    }
+    texts.push_back(allAscii);
+    texts.insert(texts.end(), {
+        {L"1\u4E2D2", "1\xD6\xD0" "2"},                         // ASCII around a Chinese character
+        {L"\u8AAA" L"ff", "\xD5\x66" "ff"},                     // a second byte that looks like 'f'
+        {L"ff\u00B2", "ff\x81"},                                // unconvertible either way
+        {L"\x7F\x80", "\x7F\x80"},                              // just past ASCII
+        {std::wstring(L"12\0\u4E2D", 4), std::string("12\0\xD6\xD0", 5)},  // ASCII up to the zero only
+        {std::wstring(L"\u4E2D\0" L"12", 4), std::string("\xD6\xD0\0" "12", 5)},
+        {std::wstring(L"\0\u4E2D", 2), std::string("\0\xD6\xD0", 3)},
+        {std::wstring(L"\0" L"12", 3), std::string("\0" "12", 3)},
+    });
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(WideToNarrow(texts[i].wide), WideToNarrowInLocale(texts[i].wide)) << "text " << i;
+        EXPECT_EQ(NarrowToWide(texts[i].narrow), NarrowToWideInLocale(texts[i].narrow)) << "text " << i;
+    }
+}
+
 // None of these may come out as a text the converter would read as a number.
 TEST_F(TextBridge, UnconvertibleWideCharactersBecomeOneMarkEach) {
     const struct {

@@ -21,16 +21,25 @@ void TypeIntoSourceBox(const std::wstring& text) {
     Enter(IDC_FROM_BASE, text);
 }
 
+// Also when the press is dragged back and released over the box: the release
+// of a press that began elsewhere is no click into the box.
 TEST_F(WarningTest, LeavingForAnyControlWarnsOnceAndKeepsTheFocus) {
     for (const ControlId target : {IDC_CONVERT, IDC_ARROW_GO, IDC_CLEAR, IDC_16_TO_8, IDC_CUSTOM, IDC_INPUT,
                                    IDC_OUTPUT, IDC_TO_BASE}) {
-        TypeIntoSourceBox(L"1");
-        EXPECT_EQ(WarningsFrom([&] { Click(target); }), 1) << "leaving for " << target;
-        EXPECT_EQ(Focused(), IDC_FROM_BASE) << "leaving for " << target;
-        SetText(IDC_FROM_BASE, L"");
-        SetFocus(Control(IDC_INPUT));
+        for (const ControlId release : {target, IDC_FROM_BASE}) {
+            TypeIntoSourceBox(L"1");
+            EXPECT_EQ(WarningsFrom([&] {
+                          Press(target);
+                          Release(release);
+                      }),
+                      1)
+                << "leaving for " << target << ", released over " << release;
+            EXPECT_EQ(Focused(), IDC_FROM_BASE) << "leaving for " << target;
+            SetText(IDC_FROM_BASE, L"");
+            SetFocus(Control(IDC_INPUT));
+        }
     }
-    EXPECT_EQ(BoxCount(), 8u);
+    EXPECT_EQ(BoxCount(), 16u);
 }
 
 // Opening the About box while the source box holds 1 used to warn three

@@ -33,7 +33,9 @@ void DispatchPending() {
 
 HWND StartMainWindow(int showCommand) {
     AppInstance = GetModuleHandleW(nullptr);
-    SetCursorPos(0, 0);  // away from where the window opens, whatever an earlier test left there
+    // The pointer away from where the window opens: one that an earlier test
+    // left over a control would put that control's hint in the status bar.
+    SetCursorPos(0, 0);
     const HWND window = OpenMainWindow(showCommand);
     PumpMessages(50);  // let the first paint and activation settle
     return window;

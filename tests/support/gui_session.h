@@ -13,8 +13,9 @@
 namespace testsupport {
 
 // Starts the main window in this process exactly as WinMain does, short of
-// the message loop: sets AppInstance to this module, then OpenMainWindow.
-// The module must link the program's resources. Returns the window or null.
+// the message loop: sets AppInstance to this module, moves the pointer to the
+// screen's corner, then OpenMainWindow. The module must link the program's
+// resources. Returns the window or null.
 HWND StartMainWindow(int showCommand = SW_SHOWNORMAL);
 
 // Dispatches this thread's messages for the given time. The quit message is
