@@ -2,7 +2,7 @@
 # Runs every test: native engine tests, the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a bounded fuzz run, the shipped build with the
 # checks of its file and of its reproducibility, then every Windows test under
-# Wine. Installs whatever is missing first.
+# Wine and a short soak run. Installs whatever is missing first.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/build.sh"
@@ -82,4 +82,9 @@ else
 fi
 say "Windows tests, 64-bit, under Wine"
 run_windows_tests "$QUENDRIX_CACHE/wine-test" "" 6.1 "$(windows_build_dir x86_64)"
+
+# A short soak: seeded random real input against the shipped Quendrix.exe,
+# once the other Windows tests are done, as it needs a desktop to itself.
+say "short soak"
+bash "$QUENDRIX_ROOT/tools/soak.sh" --events 300 --seed 1 || status=1
 exit "$status"

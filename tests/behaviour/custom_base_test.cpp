@@ -2,6 +2,7 @@
 // the pair when the box loses the focus.
 
 #include "tests/behaviour/behaviour_fixture.h"
+#include "tests/support/real_input.h"
 
 using namespace drive;
 
@@ -52,13 +53,7 @@ TEST_F(CustomBaseTest, ALongPasteIsCutShortAndTheProgramGoesOnConverting) {
     Enter(IDC_TO_BASE, L"10");
     Click(IDC_FROM_BASE);
     const std::wstring paste = L"12" + std::wstring(29998, L'a');
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (paste.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(memory), paste.c_str(), (paste.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    ASSERT_TRUE(testsupport::PutOnClipboard(paste));
     SendMessageW(Control(IDC_FROM_BASE), WM_PASTE, 0, 0);
     EXPECT_EQ(TextOf(IDC_FROM_BASE).substr(0, 3), L"12a");
     EXPECT_EQ(Convert(L"11"), L"13");

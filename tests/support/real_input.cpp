@@ -1,5 +1,6 @@
 #include "tests/support/real_input.h"
 
+#include <cstring>
 #include <vector>
 
 #include "tests/support/gui_session.h"
@@ -61,6 +62,20 @@ void PressKeys(std::initializer_list<WORD> virtualKeys) {
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     PumpMessages(kSettleMs);
+}
+
+bool PutOnClipboard(const std::wstring& text) {
+    if (!PumpUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) {
+        return false;
+    }
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    return put;
 }
 
 }  // namespace testsupport

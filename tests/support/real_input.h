@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <string>
 
 namespace testsupport {
 
@@ -22,5 +23,9 @@ POINT CentreOf(HWND window);
 
 // Presses the keys in order and releases them in reverse order.
 void PressKeys(std::initializer_list<WORD> virtualKeys);
+
+// Puts the text on the clipboard for a paste to take; false when the
+// clipboard stayed busy for 2 s.
+bool PutOnClipboard(const std::wstring& text);
 
 }  // namespace testsupport
