@@ -147,21 +147,6 @@ std::string Preview(const std::wstring& text) {
     return "\"" + bytes + (text.size() > 24 ? "\"... (" + std::to_string(text.size()) + ")" : "\"");
 }
 
-// Moves the pointer to a point of the screen and presses or releases buttons
-// there. Each button event carries the point too: under Wine a late pointer
-// event of the X server can move the pointer back where it was.
-void MouseAt(POINT screen, std::initializer_list<DWORD> actions) {
-    MovePointerTo(screen);
-    std::vector<INPUT> inputs(actions.size());
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = (screen.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
-        inputs[i].mi.dy = (screen.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
-        inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | actions.begin()[i];
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 constexpr DWORD kDown = MOUSEEVENTF_LEFTDOWN, kUp = MOUSEEVENTF_LEFTUP;
 
 void ClickOn(POINT screen) {

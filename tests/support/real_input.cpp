@@ -11,31 +11,39 @@ namespace {
 
 constexpr DWORD kSettleMs = 30;
 
-INPUT MouseInput(DWORD action) {
+// A pointer move to the point, with the given button action there.
+// Absolute coordinates run from 0 to 65535 across the screen.
+INPUT MouseInput(POINT screen, DWORD action) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = action;
+    input.mi.dx = (screen.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (screen.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | action;
     return input;
 }
 
 }  // namespace
 
 void MovePointerTo(POINT screen) {
-    // Absolute coordinates run from 0 to 65535 across the screen.
-    INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-    input.mi.dx = (screen.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (screen.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = MouseInput(screen, 0);
     SendInput(1, &input, sizeof(INPUT));
     PumpMessages(kSettleMs);
 }
 
+void MouseAt(POINT screen, std::initializer_list<DWORD> actions) {
+    MovePointerTo(screen);
+    std::vector<INPUT> inputs;
+    for (const DWORD action : actions) {
+        inputs.push_back(MouseInput(screen, action));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void ClickAt(POINT screen) {
     MovePointerTo(POINT{0, 0});
-    MovePointerTo(screen);
     // Press and release in one go: a press may start a modal loop on this
     // thread (a caption's move loop), which must find its release queued.
-    INPUT click[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
-    SendInput(2, click, sizeof(INPUT));
+    MouseAt(screen, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
     PumpMessages(kSettleMs);
 }
 

@@ -14,6 +14,12 @@ namespace testsupport {
 // Moves the pointer to a point of the screen.
 void MovePointerTo(POINT screen);
 
+// Moves the pointer to a point of the screen and sends the button actions
+// (MOUSEEVENTF_LEFTDOWN and the like) there, in one go, without waiting.
+// Each action carries the point too: under Wine a late pointer event of the
+// X server can move the pointer back where it was.
+void MouseAt(POINT screen, std::initializer_list<DWORD> actions);
+
 // A left click at a point of the screen. The pointer comes from the
 // screen's corner, so the window under it sees it arrive.
 void ClickAt(POINT screen);
