@@ -23,26 +23,14 @@ struct AppBox {
     std::wstring caption, text;
 };
 
-struct BoxSearch {
-    DWORD thread;
-    std::vector<AppBox> found;
-};
-
-BOOL CALLBACK CollectBox(HWND window, LPARAM searchPointer) {
-    auto* search = reinterpret_cast<BoxSearch*>(searchPointer);
-    if (GetWindowThreadProcessId(window, nullptr) == search->thread && IsWindowVisible(window) &&
-        ClassNameOf(window) == L"#32770") {
-        const HWND text = GetDlgItem(window, 0xFFFF);
-        search->found.push_back({window, WindowText(window), text ? WindowText(text) : L""});
-    }
-    return TRUE;
-}
-
 // The dialog boxes the program's thread has open now.
 std::vector<AppBox> OpenBoxes(DWORD appThread) {
-    BoxSearch search{appThread, {}};
-    EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<AppBox> boxes;
+    for (const HWND box : OpenDialogs(appThread)) {
+        const HWND text = GetDlgItem(box, 0xFFFF);
+        boxes.push_back({box, WindowText(box), text ? WindowText(text) : L""});
+    }
+    return boxes;
 }
 
 class EndToEndTest : public ::testing::Test {

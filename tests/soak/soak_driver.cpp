@@ -340,11 +340,8 @@ private:
 
     // The program's open message box (its text in static 0xFFFF), or with messageBox false its About box.
     HWND Box(bool messageBox) const {
-        for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr;) {
-            if (GetWindowThreadProcessId(box, nullptr) == thread_ && IsWindowVisible(box) &&
-                (GetDlgItem(box, 0xFFFF) ? messageBox : !messageBox && GetDlgItem(box, kAboutClose))) {
-                return box;
-            }
+        for (const HWND box : OpenDialogs(thread_)) {
+            if (GetDlgItem(box, 0xFFFF) ? messageBox : !messageBox && GetDlgItem(box, kAboutClose)) return box;
         }
         return nullptr;
     }

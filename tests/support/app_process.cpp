@@ -67,6 +67,16 @@ AppProcess::~AppProcess() {
     }
 }
 
+std::vector<HWND> OpenDialogs(DWORD threadId) {
+    std::vector<HWND> dialogs;
+    for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr;) {
+        if (GetWindowThreadProcessId(box, nullptr) == threadId && IsWindowVisible(box)) {
+            dialogs.push_back(box);
+        }
+    }
+    return dialogs;
+}
+
 bool AppProcess::Start(const std::wstring& program, const wchar_t* windowClass, DWORD timeoutMs) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -44,5 +45,9 @@ private:
 // The visible top-level window of class windowClass that belongs to the
 // given process, or null.
 HWND FindProcessWindow(DWORD processId, const wchar_t* windowClass);
+
+// The dialog boxes (message boxes, the About box) that a thread has open and
+// visible now, in the order the platform lists them.
+std::vector<HWND> OpenDialogs(DWORD threadId);
 
 }  // namespace testsupport
