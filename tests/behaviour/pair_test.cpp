@@ -100,32 +100,40 @@ TEST_F(PairTest, TheCustomPairIsTheBasesTheBoxesShow) {
 
 // A base box writes its half only while the custom pair is chosen, and a
 // conversion with the custom pair takes whatever valid bases the boxes show,
-// however they got there.
+// however they got there. Each box in turn.
 TEST_F(PairTest, TheShownPairIsUsedHoweverABaseReachedItsBox) {
-    // The focus in a box without a click into it (a right-click gives it),
-    // "10 => 2" still checked.
-    SetFocus(Control(IDC_FROM_BASE));
-    SetText(IDC_FROM_BASE, L"16");
-    EXPECT_EQ(Convert(L"17"), L"10001");
+    for (const ControlId box : {IDC_FROM_BASE, IDC_TO_BASE}) {
+        const ControlId other = box == IDC_FROM_BASE ? IDC_TO_BASE : IDC_FROM_BASE;
+        SCOPED_TRACE(box == IDC_FROM_BASE ? "the source box" : "the target box");
+        Click(IDC_10_TO_2);
 
-    // A press on "8 => 16" warns about the box's 1 and hands the focus back;
-    // the click completes all the same.
-    SetText(IDC_FROM_BASE, L"1");
-    Click(IDC_FROM_BASE);
-    Click(IDC_8_TO_16);
-    ExpectOnlyChecked(IDC_8_TO_16);
-    ASSERT_EQ(Focused(), IDC_FROM_BASE);
-    SetText(IDC_FROM_BASE, L"16");
-    EXPECT_EQ(Convert(L"17"), L"F");
+        // The focus in the box without a click into it (a right-click gives
+        // it), "10 => 2" still checked.
+        SetFocus(Control(box));
+        SetText(box, L"16");
+        EXPECT_EQ(Convert(L"17"), L"10001");
 
-    // A base pasted into one box (from its context menu) while the other,
-    // rejected, keeps the focus.
-    SetText(IDC_FROM_BASE, L"");
-    Enter(IDC_TO_BASE, L"1");
-    SetText(IDC_FROM_BASE, L"9");
-    SetText(IDC_TO_BASE, L"16");
-    EXPECT_EQ(Convert(L"17"), L"10");
-    EXPECT_EQ(BoxCount(), 2u);  // the two warnings about 1
+        // A press on "8 => 16" warns about the box's 1 and hands the focus
+        // back; the click completes all the same.
+        SetText(box, L"1");
+        Click(box);
+        Click(IDC_8_TO_16);
+        ExpectOnlyChecked(IDC_8_TO_16);
+        ASSERT_EQ(Focused(), box);
+        SetText(box, L"10");
+        EXPECT_EQ(Convert(L"17"), L"F");
+
+        // A base pasted into the box (from its context menu) while the other,
+        // rejected, keeps the focus: 9, with 16 in the other box.
+        SetText(box, L"");
+        Enter(other, L"1");
+        SetText(box, L"9");
+        SetText(other, L"16");
+        EXPECT_EQ(Convert(L"17"), box == IDC_FROM_BASE ? L"10" : L"25");
+        SetText(box, L"");
+        SetText(other, L"");
+    }
+    EXPECT_EQ(BoxCount(), 4u);  // the two warnings about 1, for each box
 }
 
 TEST_F(PairTest, ClickingIntoAnEmptyBoxKeepsThePair) {
