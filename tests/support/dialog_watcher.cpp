@@ -75,6 +75,11 @@ void DialogWatcher::OnTick() {
             continue;
         }
         if (!entry.handled) {
+            // A dialog box is activated before its modal loop first shows it:
+            // the handler gets it as the user does, once it shows.
+            if (!IsWindowVisible(entry.window) && GetTickCount64() <= entry.deadline) {
+                continue;
+            }
             for (Pending& p : pending) {
                 if (p.window == entry.window) p.handled = true;
             }

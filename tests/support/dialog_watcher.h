@@ -4,7 +4,7 @@
 //
 // While a DialogWatcher lives, every window of class "#32770" that this
 // thread activates is recorded (caption, and the message text of a message
-// box) and, shortly afterwards, from inside the box's own modal loop, handed
+// box) and, once it shows, from inside the box's own modal loop, handed
 // to the handler. The default handler presses OK. A box still open
 // kTimeLimitMs after it appeared is ended by the watcher and marked.
 // One watcher per thread at a time.
