@@ -5,6 +5,7 @@
 
 #include "tests/behaviour/behaviour_fixture.h"
 #include "tests/support/window_tables.h"
+#include "ui/ui_globals.h"
 
 using namespace drive;
 
@@ -19,10 +20,13 @@ void ExpectOnlyChecked(ControlId checked) {
     EXPECT_EQ(IsChecked(IDC_CUSTOM), checked == IDC_CUSTOM);
 }
 
+// The state right after start-up.
 TEST_F(PairTest, StartsWithTenToTwoCheckedAndTheFocusInTheInputBox) {
     ExpectOnlyChecked(IDC_10_TO_2);
     EXPECT_EQ(Focused(), IDC_INPUT);
+    EXPECT_EQ(TextOf(IDC_INPUT), L"");
     EXPECT_EQ(TextOf(IDC_OUTPUT), L"");
+    EXPECT_NE(UiFont, nullptr);
     EXPECT_TRUE(UsesPair(10, 2));
 }
 

@@ -29,7 +29,6 @@ public:
     bool Start(const std::wstring& program, const wchar_t* windowClass = L"Quendrix", DWORD timeoutMs = 15000);
 
     HWND Window() const { return window; }
-    DWORD ProcessId() const { return info.dwProcessId; }
 
     bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 

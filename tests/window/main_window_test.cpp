@@ -54,14 +54,6 @@ TEST_F(MainWindowTest, PlacedForTheWorkAreaAtHand) {
     EXPECT_EQ(outer.top, height > 360 ? (height - 360) / 2 : 0);
 }
 
-TEST_F(MainWindowTest, StartsWithTenToTwoCheckedFocusInInputAndEmptyResult) {
-    EXPECT_EQ(SendMessageW(FindControl(IDC_10_TO_2), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(GetFocus(), FindControl(IDC_INPUT));
-    EXPECT_EQ(WindowText(FindControl(IDC_OUTPUT)), L"");
-    EXPECT_EQ(WindowText(FindControl(IDC_INPUT)), L"");
-    EXPECT_NE(UiFont, nullptr);
-}
-
 // Every activation state, deactivation included, puts the focus back into
 // the input box, wherever it was; the window answers 0.
 TEST_F(MainWindowTest, ActivationAlwaysFocusesTheInputBox) {

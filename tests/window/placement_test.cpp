@@ -24,11 +24,11 @@ TEST(MainWindowOrigin, CentresOnAWorkAreaSizedRectangleAtTheScreenOrigin) {
         {{0, 0, 0, 0}, 0, 0},
     };
     for (const PlacementCase& c : cases) {
-        const POINT origin = MainWindowOrigin(c.workArea);
-        EXPECT_EQ(origin.x, c.x) << c.workArea.left << "," << c.workArea.top << "," << c.workArea.right << ","
-                                 << c.workArea.bottom;
-        EXPECT_EQ(origin.y, c.y) << c.workArea.left << "," << c.workArea.top << "," << c.workArea.right << ","
-                                 << c.workArea.bottom;
+        const RECT& w = c.workArea;
+        SCOPED_TRACE(testing::Message() << w.left << "," << w.top << "," << w.right << "," << w.bottom);
+        const POINT origin = MainWindowOrigin(w);
+        EXPECT_EQ(origin.x, c.x);
+        EXPECT_EQ(origin.y, c.y);
     }
 }
 
