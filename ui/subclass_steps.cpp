@@ -1,12 +1,17 @@
 #include "ui/subclass_steps.h"
 
-ControlId OwnId(HWND window) {
-    return static_cast<ControlId>(GetDlgCtrlID(window));
-}
+namespace {
 
+// Copies the control's hint into the status bar.
 void ShowHint(ControlId id) {
     const wchar_t* hint = FindHint(id);
     SendMessageW(FindControl(IDC_STATUSBAR), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(hint));
+}
+
+}  // namespace
+
+ControlId OwnId(HWND window) {
+    return static_cast<ControlId>(GetDlgCtrlID(window));
 }
 
 LRESULT ForwardToPrevious(ControlId id, UINT message, WPARAM wParam, LPARAM lParam) {

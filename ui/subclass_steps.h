@@ -11,9 +11,6 @@
 // The identifier of the control a procedure was called for.
 ControlId OwnId(HWND window);
 
-// Copies the control's hint into the status bar.
-void ShowHint(ControlId id);
-
 // Hands a message to the control's previous procedure, addressed to the
 // handle recorded for the control, and returns what that procedure returns.
 LRESULT ForwardToPrevious(ControlId id, UINT message, WPARAM wParam, LPARAM lParam);
