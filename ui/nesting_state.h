@@ -34,7 +34,7 @@ private:
     bool previous_;
 };
 
-// The main window has begun to close: from then on
-// no base box checks its base or warns.
+// The main window has begun to close: from then on no base box checks its
+// base or warns.
 bool IsClosing();
 void BeginClosing();

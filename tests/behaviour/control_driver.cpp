@@ -1,8 +1,8 @@
 #include "tests/behaviour/control_driver.h"
 
 #include "engine/tests/conversion_oracle.h"
-#include "tests/support/window_tables.h"
 #include "tests/support/gui_session.h"
+#include "tests/support/window_tables.h"
 #include "ui/base_pair.h"
 
 namespace drive {
