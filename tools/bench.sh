@@ -11,9 +11,7 @@ source "$(dirname "$0")/build.sh"
 ensure_packages
 
 choose_runnable_build measuring
-if [ "$arch" = i686 ]; then
-    build_release --target Quendrix >/dev/null  # the window benchmark starts the shipped .exe
-fi
+build_runnable_exe  # the window benchmark starts it
 build_windows "$arch" --target conversion_bench window_bench >/dev/null
 bench_dir="$(windows_build_dir "$arch")/bench"
 

@@ -29,6 +29,18 @@ build_release() {
 
 windows_build_dir() { echo "$QUENDRIX_ROOT/build/windows-$1"; }
 
+# After choose_runnable_build: builds the Quendrix.exe this machine runs and
+# sets exe to it, the shipped one or the 64-bit build's.
+build_runnable_exe() {
+    if [ "$arch" = i686 ]; then
+        build_release --target Quendrix >/dev/null
+        exe="$(shipped_exe)"
+    else
+        build_windows x86_64 --target Quendrix >/dev/null
+        exe="$(windows_build_dir x86_64)/app/Quendrix.exe"
+    fi
+}
+
 build_windows() {
     local arch="$1"; shift
     cmake -S "$QUENDRIX_ROOT" -B "$(windows_build_dir "$arch")" -G Ninja \

@@ -9,16 +9,8 @@ source "$(dirname "$0")/build.sh"
 
 ensure_packages
 
-# The shipped program is 32-bit; where this machine cannot run 32-bit code,
-# the 64-bit build of the same sources stands in for it.
 choose_runnable_build starting
-if [ "$arch" = i686 ]; then
-    build_release --target Quendrix >/dev/null
-    exe="$(shipped_exe)"
-else
-    build_windows x86_64 --target Quendrix >/dev/null
-    exe="$(windows_build_dir x86_64)/app/Quendrix.exe"
-fi
+build_runnable_exe
 
 if [ -n "${DISPLAY:-}" ]; then
     ensure_prefix "$QUENDRIX_CACHE/wine"

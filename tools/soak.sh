@@ -22,19 +22,12 @@ while [ $# -gt 0 ]; do
 done
 
 ensure_packages
-# The shipped program is 32-bit; where this machine cannot run 32-bit code,
-# the 64-bit build of the same sources stands in for it.
 choose_runnable_build "the soak drives"
 build_windows "$arch" --target soak_driver >/dev/null
 build="$(windows_build_dir "$arch")"
-if [ "$arch" = i686 ]; then
-    build_release --target Quendrix >/dev/null
-    shipped="$(shipped_exe)"
-else
-    shipped="$build/app/Quendrix.exe"
-fi
-# The program under test.
-exe="${QUENDRIX_SOAK_EXE:-$shipped}"
+build_runnable_exe
+# The program under test; QUENDRIX_SOAK_EXE points the soak at another build.
+exe="${QUENDRIX_SOAK_EXE:-$exe}"
 
 out="$QUENDRIX_ROOT/build/soak"
 mkdir -p "$out"
