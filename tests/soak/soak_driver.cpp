@@ -435,8 +435,9 @@ private:
         if (a.checked < kCustom && a.checked != 0 && (a.checked != b.checked || clicked == a.checked)) {
             swscanf(WindowText(Control(a.checked)).c_str(), L"%d => %d", &source_, &target_);
         }
-        // A click on the custom radio button, or into a base box, stores both boxes' valid bases.
-        const bool intoBox = mouse && (receiver == kFrom || receiver == kTo) && a.focus == receiver;
+        // A click on the custom radio button, or into a base box (the press began there and the box kept the
+        // focus), stores both boxes' valid bases.
+        const bool intoBox = mouse && (pressed == kFrom || pressed == kTo) && a.focus == pressed;
         if (a.checked == kCustom && (clicked == kCustom || intoBox)) StoreBoxes(a);
         const bool clear = mouse && receiver == kClear && boxes_ == 0;
         if (clear && !(a.input.empty() && a.output.empty())) {
