@@ -54,7 +54,8 @@ void OnCreate(HWND window) {
     RECT workArea{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     const POINT origin = MainWindowOrigin(workArea);
-    MoveWindow(window, origin.x, origin.y, kMainWindowWidth, kMainWindowHeight, FALSE);
+    const SIZE size = MainWindowSize();
+    MoveWindow(window, origin.x, origin.y, size.cx, size.cy, FALSE);
     UiFont = CreateUiFont();
     BuildMainLayout();
     ClickControl(IDC_10_TO_2);  // the starting pair, 10 => 2
@@ -88,8 +89,8 @@ void OnMenuCommand(WORD command) {
 
 HFONT CreateUiFont() {
     LOGFONTW font{};
-    font.lfHeight = 14;
-    font.lfWidth = 7;
+    font.lfHeight = ScaledToScreen(14);
+    font.lfWidth = ScaledToScreen(7);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = GB2312_CHARSET;
     lstrcpyW(font.lfFaceName, L"宋体");
@@ -103,8 +104,9 @@ HWND OpenMainWindow(int showCommand) {
         return nullptr;
     }
     // WM_CREATE stores the handle in MainWindow.
+    const SIZE size = MainWindowSize();
     const HWND window = CreateWindowExW(0, kClassName, kTitle, kMainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                        kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, AppInstance, nullptr);
+                                        size.cx, size.cy, nullptr, nullptr, AppInstance, nullptr);
     if (window != nullptr) {
         ShowWindow(window, showCommand);
     }

@@ -13,7 +13,8 @@ HWND OpenMainWindow(int showCommand);
 // Dispatches messages until the quit message arrives.
 void RunMessageLoop();
 
-// The font of the push buttons, 宋体 14 pixels; the caller deletes it.
+// The font of the push buttons, 宋体 14 pixels at 96 DPI, scaled to the
+// screen; the caller deletes it.
 HFONT CreateUiFont();
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,7 @@
 #include "app/window_placement.h"
 
+#include "ui/ui_globals.h"
+
 namespace {
 
 LONG CentredStart(LONG available, LONG size) {
@@ -8,7 +10,12 @@ LONG CentredStart(LONG available, LONG size) {
 
 }  // namespace
 
+SIZE MainWindowSize() {
+    return SIZE{ScaledToScreen(kMainWindowWidth), ScaledToScreen(kMainWindowHeight)};
+}
+
 POINT MainWindowOrigin(const RECT& workArea) {
-    return POINT{CentredStart(workArea.right - workArea.left, kMainWindowWidth),
-                 CentredStart(workArea.bottom - workArea.top, kMainWindowHeight)};
+    const SIZE size = MainWindowSize();
+    return POINT{CentredStart(workArea.right - workArea.left, size.cx),
+                 CentredStart(workArea.bottom - workArea.top, size.cy)};
 }

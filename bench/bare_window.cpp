@@ -63,8 +63,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     RECT workArea{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     const POINT origin = MainWindowOrigin(workArea);
-    const HWND window = CreateWindowExW(0, kClassName, L"Quendrix", kStyle, origin.x, origin.y, kMainWindowWidth,
-                                        kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+    const SIZE size = MainWindowSize();
+    const HWND window = CreateWindowExW(0, kClassName, L"Quendrix", kStyle, origin.x, origin.y, size.cx, size.cy,
+                                        nullptr, nullptr, instance, nullptr);
     ShowWindow(window, showCommand);
 
     const HWND input = FindControl(IDC_INPUT);

@@ -32,28 +32,32 @@ constexpr int kBaseBoxTextLimit = 8;
 }  // namespace
 
 void CreateLayoutRow(const LayoutRow& row) {
+    // The row's numbers are for 96 DPI; the control stands where they say on
+    // this screen.
+    const int x = ScaledToScreen(row.x), y = ScaledToScreen(row.y);
+    const int width = ScaledToScreen(row.width), height = ScaledToScreen(row.height);
     switch (row.make) {
     case Make::StatusBar:
         AddStatusBar();
         break;
     case Make::EditBox:
-        AddEditBox(row.id, row.style, row.hint, row.x, row.y, row.width, row.height, row.subclass);
+        AddEditBox(row.id, row.style, row.hint, x, y, width, height, row.subclass);
         if (row.textLimit > 0) {
             SendMessageW(FindControl(row.id), EM_SETLIMITTEXT, row.textLimit, 0);
         }
         break;
     case Make::RadioButton:
-        AddRadioButton(row.id, row.caption, row.hint, row.x, row.y, row.width, row.height, row.subclass);
+        AddRadioButton(row.id, row.caption, row.hint, x, y, width, height, row.subclass);
         break;
     case Make::PushButton:
-        AddPushButton(row.id, row.caption, row.hint, row.x, row.y, row.width, row.height, row.subclass);
+        AddPushButton(row.id, row.caption, row.hint, x, y, width, height, row.subclass);
         break;
     case Make::GroupBox:
-        AddGroupBox(row.x, row.y, row.width, row.height);
+        AddGroupBox(x, y, width, height);
         break;
     case Make::Label:
-        CreateWindowExW(0, L"Static", row.caption, row.style, row.x, row.y, row.width, row.height, MainWindow,
-                        nullptr, AppInstance, nullptr);
+        CreateWindowExW(0, L"Static", row.caption, row.style, x, y, width, height, MainWindow, nullptr,
+                        AppInstance, nullptr);
         break;
     }
 }

@@ -9,7 +9,8 @@
 
 enum class Make { StatusBar, EditBox, RadioButton, PushButton, GroupBox, Label };
 
-// One child window: what its factory takes (the label is created directly).
+// One child window: what its factory takes (the label is created directly),
+// with its place and size for a screen of 96 DPI.
 // The status bar's row has only its kind and identifier: the bar places and
 // sizes itself along the bottom edge.
 struct LayoutRow {
@@ -27,8 +28,9 @@ struct LayoutRow {
 // carry are drawn during static initialisation and must be read after it.
 std::vector<LayoutRow> MainLayoutRows();
 
-// Creates the row's child of MainWindow: through its factory, which records
-// it and installs its subclass procedure, or directly for the label.
+// Creates the row's child of MainWindow, its rectangle scaled to the screen:
+// through its factory, which records it and installs its subclass procedure,
+// or directly for the label.
 void CreateLayoutRow(const LayoutRow& row);
 
 // Creates every child of MainWindow in layout order (status bar first,

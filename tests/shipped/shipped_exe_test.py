@@ -20,12 +20,12 @@ import unittest
 # the like). An import not listed fails here until it is reviewed and added.
 ALLOWED_IMPORTS = {
     "COMCTL32": "InitCommonControlsEx",
-    "GDI32": "CreateFontIndirectW CreateSolidBrush DeleteObject",
+    "GDI32": "CreateFontIndirectW CreateSolidBrush DeleteObject GetDeviceCaps",
     "KERNEL32": """
         CloseHandle CreateSemaphoreW DeleteCriticalSection EnterCriticalSection FormatMessageA
         FreeLibrary GetCurrentThreadId GetLastError GetModuleHandleA GetModuleHandleW GetProcAddress
         GetStartupInfoA InitializeCriticalSection IsDBCSLeadByteEx LeaveCriticalSection LoadLibraryA
-        LoadLibraryW LocalFree MultiByteToWideChar ReleaseSemaphore SetLastError
+        LoadLibraryW LocalFree MulDiv MultiByteToWideChar ReleaseSemaphore SetLastError
         SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect
         VirtualQuery WaitForSingleObject WideCharToMultiByte lstrcpyW""",
     "MSVCRT": """
@@ -37,9 +37,9 @@ ALLOWED_IMPORTS = {
     "SHELL32": "ShellExecuteW",
     "USER32": """
         CallWindowProcW CreateWindowExW DefWindowProcW DialogBoxParamW DispatchMessageW EndDialog
-        GetActiveWindow GetCapture GetDlgCtrlID GetDlgItem GetFocus GetForegroundWindow GetMessageW GetParent
+        GetActiveWindow GetCapture GetDC GetDlgCtrlID GetDlgItem GetFocus GetForegroundWindow GetMessageW GetParent
         GetWindowTextLengthW GetWindowTextW IsChild IsWindowEnabled IsWindowVisible LoadCursorW
-        LoadIconW MessageBoxW MoveWindow PostQuitMessage RegisterClassExW SendMessageW SetFocus
+        LoadIconW MessageBoxW MoveWindow PostQuitMessage RegisterClassExW ReleaseDC SendMessageW SetFocus
         SetWindowLongW SetWindowTextW ShowWindow SystemParametersInfoW TranslateMessage""",
 }
 
