@@ -155,3 +155,31 @@ ensure_prefix() {
     rm -f "$prefix"/.quendrix-prefix-*
     touch "$stamp"
 }
+
+# copy_prefix_at_dpi SOURCE COPY DPI [desktop] [version]: a fresh copy of the
+# prefix SOURCE (prepared first, as ensure_prefix does with the same mode and
+# version) whose screen scale is DPI dots per inch, as Windows' display
+# setting gives it (96 is 100%); programs started in it lay themselves out for
+# that DPI. Wine never writes the prefix's program files, so they are hard
+# links; the registry is copied. Sets WINEPREFIX to the copy.
+copy_prefix_at_dpi() {
+    local source="$1" copy="$2" dpi="$3" mode="${4:-}" version="${5:-}"
+    ensure_prefix "$source" "$mode" "$version"
+    wineserver -k 2>/dev/null || true  # the source's registry is all on disk
+    wineserver -w 2>/dev/null || true
+    rm -rf "$copy"
+    cp -al "$source" "$copy"
+    local file
+    for file in "$copy"/*.reg "$copy/.update-timestamp"; do
+        [ -f "$file" ] && cp --remove-destination "$source/$(basename "$file")" "$file"
+    done
+    export WINEPREFIX="$copy"
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n\r\n' "$dpi"
+        printf '[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]\r\n'
+        printf '"LogPixels"=dword:%08x\r\n' "$dpi"
+    } | write_reg "$copy/quendrix-dpi.reg"
+    "$QUENDRIX_LOADER" regedit /S "$copy/quendrix-dpi.reg" >/dev/null 2>&1
+    wineserver -w
+}

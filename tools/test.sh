@@ -83,6 +83,16 @@ fi
 say "Windows tests, 64-bit, under Wine"
 run_windows_tests "$QUENDRIX_CACHE/wine-test" "" 6.1 "$(windows_build_dir x86_64)"
 
+# The program at larger screen scales: each run in a copy of the test prefix
+# set to that DPI. The shipped Quendrix.exe where 32-bit code runs.
+if can_run_32bit; then scaled_build="$(windows_build_dir i686)"; else scaled_build="$(windows_build_dir x86_64)"; fi
+for dpi in 120 144 192; do
+    say "Quendrix.exe at $dpi DPI"
+    copy_prefix_at_dpi "$QUENDRIX_CACHE/wine-test" "$QUENDRIX_CACHE/wine-test-dpi" "$dpi" desktop
+    QUENDRIX_EXPECTED_DPI="$dpi" run_windows_tests "$QUENDRIX_CACHE/wine-test-dpi" "" 6.1 "$scaled_build" \
+        -R 'EndToEndTest\.StandsWholeAtTheScreensScale'
+done
+
 # A short soak: seeded random real input against the shipped Quendrix.exe,
 # once the other Windows tests are done, as it needs a desktop to itself.
 say "short soak"

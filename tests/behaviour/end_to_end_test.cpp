@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "tests/support/app_process.h"
 #include "tests/support/gui_session.h"
 #include "tests/support/real_input.h"
+#include "tests/support/window_tables.h"
 
 using namespace testsupport;
 
@@ -145,6 +147,54 @@ TEST_F(EndToEndTest, ARejectedBaseWarnsOnceAndClosingSaysNothing) {
     EXPECT_TRUE(ended);
     EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(late.empty());
+}
+
+// At the screen's DPI (tools/test.sh runs this at 96, 120, 144 and 192, and
+// sets QUENDRIX_EXPECTED_DPI where it set one): every child stands at its
+// 96-DPI place scaled, whole inside the client area and above the status bar,
+// and a click on the scaled controls converts.
+TEST_F(EndToEndTest, StandsWholeAtTheScreensScaleAndConverts) {
+    SetProcessDPIAware();  // this process reads and clicks real pixels too
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (const char* expected = std::getenv("QUENDRIX_EXPECTED_DPI")) {
+        ASSERT_EQ(dpi, std::atoi(expected)) << "the prefix's DPI";
+    }
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(app.Window(), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        children.push_back(c);
+    }
+    ASSERT_EQ(children.size(), std::size(kChildPlaces) + 1);
+    const auto inClient = [&](HWND child) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, app.Window(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    RECT client{};
+    GetClientRect(app.Window(), &client);
+    const RECT bar = inClient(children[0]);  // the status bar, along the bottom edge
+    EXPECT_EQ(bar.bottom, client.bottom);
+    for (std::size_t i = 0; i < std::size(kChildPlaces); ++i) {
+        const ChildPlace& place = kChildPlaces[i];
+        const RECT r = inClient(children[i + 1]);
+        SCOPED_TRACE(testing::Message() << "child " << i + 2 << " at " << dpi << " DPI");
+        EXPECT_NEAR(r.left, MulDiv(place.x, dpi, 96), 2);
+        EXPECT_NEAR(r.top, MulDiv(place.y, dpi, 96), 2);
+        EXPECT_NEAR(r.right - r.left, MulDiv(place.width, dpi, 96), 2);
+        EXPECT_NEAR(r.bottom - r.top, MulDiv(place.height, dpi, 96), 2);
+        EXPECT_GE(r.left, 0);
+        EXPECT_GE(r.top, 0);
+        EXPECT_LE(r.right, client.right);
+        EXPECT_LE(r.bottom, bar.top) << "above the status bar";
+    }
+
+    SetText(kInput, L"ff");
+    ClickOn(k16To10);
+    ASSERT_TRUE(PumpUntil([&] { return Checked(k16To10); }, 3000));
+    ClickOn(kConvert);
+    EXPECT_TRUE(PumpUntil([&] { return Text(kOutput) == L"255"; }, 3000));
 }
 
 }  // namespace

@@ -47,4 +47,22 @@ inline constexpr ControlHint kControlHints[] = {
     {221, L"转换"},
 };
 
+// Where the 27 children after the status bar stand, in creation order, in
+// client pixels at 96 DPI; on another screen, scaled by its DPI / 96.
+struct ChildPlace {
+    int x, y, width, height;
+};
+
+inline constexpr ChildPlace kChildPlaces[] = {
+    {20, 20, 115, 25},   {155, 20, 40, 25},   {215, 20, 115, 25},   // input, "=>", result
+    {20, 65, 90, 70},    {20, 65, 90, 25},    {20, 110, 90, 25},    // a group box and its two radios
+    {130, 65, 90, 70},   {130, 65, 90, 25},   {130, 110, 90, 25},
+    {240, 65, 90, 70},   {240, 65, 90, 25},   {240, 110, 90, 25},
+    {20, 155, 90, 70},   {20, 155, 90, 25},   {20, 200, 90, 25},
+    {130, 155, 90, 70},  {130, 155, 90, 25},  {130, 200, 90, 25},
+    {240, 155, 90, 70},  {240, 155, 90, 25},  {240, 200, 90, 25},
+    {20, 245, 25, 25},   {45, 245, 50, 25},   {95, 245, 25, 25},    // custom radio, from-base box, "=>" label
+    {120, 245, 50, 25},  {190, 245, 60, 25},  {270, 245, 60, 25},   // to-base box, "清 空", "转 换"
+};
+
 }  // namespace testsupport
