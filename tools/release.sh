@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
 # Builds the shipped Quendrix.exe, checks its file and packs it with a
-# README.txt into build/dist/Quendrix-<version>-win32.zip. The same sources
-# give the same zip, byte for byte, from any path, at any time, in any time
-# zone. Prints the zip's SHA-256 and, as its last line, the zip's path;
-# everything else goes to standard error.
+# README.txt into build/dist/Quendrix-<version>-win32.zip, and lists its
+# SHA-256 in build/dist/SHA256SUMS, as `sha256sum -c` reads it. The same
+# sources give the same zip, byte for byte, from any path, at any time, in any
+# time zone. Prints SHA256SUMS and, as its last line, the zip's path;
+# everything else goes to standard error. A run that fails leaves no zip and
+# no SHA256SUMS behind.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/build.sh"
+
+# What this run publishes is made in a folder of its own and moves into
+# build/dist only once all of it is made; what an earlier run left goes first.
+dist="$QUENDRIX_ROOT/build/dist"
+mkdir -p "$dist"
+rm -f "$dist"/Quendrix-*-win32.zip "$dist/SHA256SUMS"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
 
 ensure_packages >&2
 say "building the shipped Quendrix.exe"
@@ -30,11 +40,9 @@ write_readme_txt() {
     } | sed 's/$/\r/'
 }
 
-dist="$QUENDRIX_ROOT/build/dist"
 name="Quendrix-$version-win32"
-stage="$dist/$name"
-rm -rf "$stage" "$dist/$name.zip"
-mkdir -p "$stage"
+stage="$work/$name"
+mkdir "$stage"
 cp "$(shipped_exe)" "$stage/Quendrix.exe"
 write_readme_txt > "$stage/README.txt"
 # Fixed permissions, a fixed time (the release date, as UTC), a fixed order
@@ -42,7 +50,8 @@ write_readme_txt > "$stage/README.txt"
 chmod 644 "$stage/Quendrix.exe" "$stage/README.txt"
 TZ=UTC touch -d "$release_date 00:00:00" "$stage/Quendrix.exe" "$stage/README.txt"
 (cd "$stage" && TZ=UTC zip -X -q "../$name.zip" Quendrix.exe README.txt)
-rm -rf "$stage"
 
-(cd "$dist" && sha256sum "$name.zip")
+(cd "$work" && sha256sum "$name.zip") > "$work/SHA256SUMS"
+mv "$work/$name.zip" "$work/SHA256SUMS" "$dist/"
+cat "$dist/SHA256SUMS"
 echo "$dist/$name.zip"
