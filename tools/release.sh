@@ -28,13 +28,16 @@ cache_value() { sed -n "s/^$1:INTERNAL=//p" "$(release_build_dir)/CMakeCache.txt
 version="$(cache_value QUENDRIX_VERSION)"
 release_date="$(cache_value QUENDRIX_RELEASE_DATE)"
 
-# README.md's two usage sections as plain text that Notepad on any Windows
-# shows: UTF-8 with a byte-order mark, CR LF line ends.
+# README.md's sections for users, how to use Quendrix and what to do before
+# its first start, as plain text that Notepad on any Windows shows: UTF-8 with
+# a byte-order mark, CR LF line ends.
 write_readme_txt() {
     printf '\xef\xbb\xbf'
     {
         printf 'Quendrix %s\n' "$version"
-        awk '/^## / { keep = ($0 == "## 使用方法" || $0 == "## How to use it"); if (keep) print "" }
+        awk '/^## / { keep = ($0 == "## 使用方法" || $0 == "## How to use it" ||
+                             $0 == "## 首次运行之前" || $0 == "## Before the first start")
+                      if (keep) print "" }
              keep' "$QUENDRIX_ROOT/README.md" |
             sed -e 's/^## //' -e 's/`//g' | cat -s | sed -e '${/^$/d}'
     } | sed 's/$/\r/'
