@@ -9,7 +9,7 @@ QUENDRIX_PACKAGES=(
     cmake ninja-build python3 locales x11-utils xdotool imagemagick
     clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip osslsigncode openssl
     wine wine32:i386 wine64 xvfb fonts-arphic-uming fonts-wqy-microhei fonts-wine
 )
 
@@ -36,6 +36,7 @@ choose_runnable_build() {
 }
 
 say() { printf '[quendrix] %s\n' "$*" >&2; }
+fail() { say "error: $*"; exit 1; }
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
