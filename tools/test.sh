@@ -33,6 +33,10 @@ if zip="$(bash "$QUENDRIX_ROOT/tools/release.sh" | tail -n 1)"; then
         say "NOT reproducible: $first from $QUENDRIX_ROOT, $again from $copy/sources"
         status=1
     fi
+    # A signed release, rebuilt from its signature alone at the other path.
+    if [ "$again" != none ]; then
+        bash "$QUENDRIX_ROOT/tests/release/signing_test.sh" "$copy/sources" || status=1
+    fi
     rm -rf "$copy"
 else
     status=1
