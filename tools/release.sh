@@ -20,16 +20,16 @@ source "$(dirname "$0")/build.sh"
 source "$(dirname "$0")/sign.sh"
 
 usage="usage: bash tools/release.sh [--sign KEY.pfx [--timestamp URL] | --signature FILE]"
-key="" timestamp="" signature=""
+key="" timestamp="" signature="" misused=""
 while [ $# -gt 0 ]; do
-    [ $# -ge 2 ] || { say "$usage"; exit 2; }
     case "$1" in
-        --sign) key="$2" ;;
-        --timestamp) timestamp="$2" ;;
-        --signature) signature="$2" ;;
-        *) say "$usage"; exit 2 ;;
+        --sign) key="${2-}" ;;
+        --timestamp) timestamp="${2-}" ;;
+        --signature) signature="${2-}" ;;
+        *) misused=yes ;;
     esac
-    shift 2
+    [ -n "${2-}" ] || misused=yes
+    shift $(($# < 2 ? $# : 2))
 done
 
 # What this run publishes is made in a folder of its own and moves into
@@ -43,6 +43,10 @@ done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
+if [ -n "$misused" ]; then
+    say "$usage"
+    exit 2
+fi
 if [ -n "$key" ] && [ -n "$signature" ]; then
     fail "--sign makes a signature and --signature attaches one: give one of them"
 fi
