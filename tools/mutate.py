@@ -154,7 +154,7 @@ def programs(json_path, build):
 
 # A result line of ctest: " 3/61 Test  #7: name .....***Failed    2.10 sec".
 RESULT = re.compile(r"Test +#\d+: (\S+) \.*\s*\*\*\*(.*?)\s+[\d.]+ sec")
-GTEST_FAILED = re.compile(r"^\[  FAILED  \] (\S+\.\S+)")
+GTEST_FAILED = re.compile(r"^\[  FAILED  \] ([^\s,]+\.[^\s,]+)")
 
 
 def failure(log_path, failed_path):
