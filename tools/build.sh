@@ -7,7 +7,8 @@
 #                           ARCH i686: they start the shipped Quendrix.exe as a
 #                           process; ARCH x86_64: the same sources for 64-bit
 #                           Windows, which is what runs the Windows tests where
-#                           Wine cannot run 32-bit programs.
+#                           Wine cannot run 32-bit programs
+#   configure_windows ARCH  only the configuring step of build_windows
 # Further arguments go to cmake --build.
 
 build_native() {
@@ -30,21 +31,26 @@ build_release() {
 windows_build_dir() { echo "$QUENDRIX_ROOT/build/windows-$1"; }
 
 # After choose_runnable_build: builds the Quendrix.exe this machine runs and
-# sets exe to it, the shipped one or the 64-bit build's.
+# sets exe to it, the shipped one or the 64-bit build's. Returns the build's
+# status.
 build_runnable_exe() {
     if [ "$arch" = i686 ]; then
-        build_release --target Quendrix >/dev/null
         exe="$(shipped_exe)"
+        build_release --target Quendrix >/dev/null
     else
-        build_windows x86_64 --target Quendrix >/dev/null
         exe="$(windows_build_dir x86_64)/app/Quendrix.exe"
+        build_windows x86_64 --target Quendrix >/dev/null
     fi
+}
+
+configure_windows() {
+    cmake -S "$QUENDRIX_ROOT" -B "$(windows_build_dir "$1")" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$QUENDRIX_ROOT/cmake/$1-w64-mingw32.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DQUENDRIX_SHIPPED_EXE="$(shipped_exe)" >/dev/null
 }
 
 build_windows() {
     local arch="$1"; shift
-    cmake -S "$QUENDRIX_ROOT" -B "$(windows_build_dir "$arch")" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$QUENDRIX_ROOT/cmake/$arch-w64-mingw32.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DQUENDRIX_SHIPPED_EXE="$(shipped_exe)" >/dev/null
+    configure_windows "$arch"
     cmake --build "$(windows_build_dir "$arch")" "$@"
 }
