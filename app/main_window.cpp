@@ -12,7 +12,6 @@
 #include "ui/control_registry.h"
 #include "ui/main_layout.h"
 #include "ui/nesting_state.h"
-#include "ui/ui_globals.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/window_placement.h"
 
-#include "ui/ui_globals.h"
+#include "ui/control_registry.h"
 
 namespace {
 

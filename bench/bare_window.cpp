@@ -13,7 +13,6 @@
 #include "app/window_placement.h"
 #include "ui/control_registry.h"
 #include "ui/main_layout.h"
-#include "ui/ui_globals.h"
 
 namespace {
 

@@ -20,9 +20,9 @@
 
 #include "ui/base_pair.h"
 #include "ui/control_actions.h"
+#include "ui/control_registry.h"
 #include "ui/nesting_state.h"
 #include "ui/subclass_steps.h"
-#include "ui/ui_globals.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
 #pragma once
-// The main window's child controls: their identifiers, the three maps from
-// identifier to window handle, hint and previous window procedure, and the
-// one conversion engine object.
+// The main window's child controls and what making them takes: their
+// identifiers, the three maps from identifier to window handle, hint and
+// previous window procedure, the one conversion engine object, the factories
+// that create, record and subclass a control, and the window-wide globals the
+// factories read, with the screen's scale. GUI thread only.
 
 #include <windows.h>
 
@@ -56,3 +58,30 @@ WNDPROC FindPreviousProc(ControlId id);
 void RecordControl(ControlId id, HWND window);
 void RecordHint(ControlId id, const wchar_t* hint);
 void RecordPreviousProc(ControlId id, WNDPROC proc);
+
+// Process-wide window state shared by the main window (which sets it) and the
+// factories and procedures (which read it).
+extern HINSTANCE AppInstance;  // the module, set first thing in WinMain
+extern HWND MainWindow;        // set first thing in the main window's WM_CREATE
+extern HFONT UiFont;           // 宋体 14 px for the push buttons, deleted at WM_CLOSE
+
+// The window's sizes are given for a screen of 96 dots per inch; on another
+// screen they grow with it, as the platform's fonts and frames do. The
+// screen's DPI is read once, on first use, which comes after WinMain has
+// declared the process DPI aware.
+int ScreenDpi();
+
+// A length given for 96 DPI, in pixels of this screen (rounded).
+int ScaledToScreen(int pixels);
+
+// The factories: each creates a child control of MainWindow, records it in
+// the control maps and installs its subclass procedure. Push buttons get
+// UiFont, which must exist before the first AddPushButton.
+void AddStatusBar();
+void AddEditBox(ControlId id, DWORD style, const wchar_t* hint, int x, int y, int width, int height,
+                WNDPROC subclass);
+void AddRadioButton(ControlId id, const wchar_t* caption, const wchar_t* hint, int x, int y, int width,
+                    int height, WNDPROC subclass);
+void AddPushButton(ControlId id, const wchar_t* caption, const wchar_t* hint, int x, int y, int width,
+                   int height, WNDPROC subclass);
+void AddGroupBox(int x, int y, int width, int height);

@@ -9,7 +9,6 @@
 #include "ui/control_actions.h"
 #include "ui/control_registry.h"
 #include "ui/nesting_state.h"
-#include "ui/ui_globals.h"
 
 namespace {
 

@@ -3,11 +3,9 @@
 #include <windows.h>
 
 #include "ui/base_edit_proc.h"
-#include "ui/control_factories.h"
 #include "ui/control_procs.h"
 #include "ui/control_registry.h"
 #include "ui/radio_pair_proc.h"
-#include "ui/ui_globals.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "tests/behaviour/behaviour_fixture.h"
 #include "tests/support/window_tables.h"
-#include "ui/ui_globals.h"
+#include "ui/control_registry.h"
 
 using namespace drive;
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "ui/ui_globals.h"
+#include "ui/control_registry.h"
 
 namespace testsupport {
 

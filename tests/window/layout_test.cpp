@@ -8,9 +8,7 @@
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/gui_session.h"
 #include "tests/support/window_tables.h"
-#include "ui/control_factories.h"
 #include "ui/control_registry.h"
-#include "ui/ui_globals.h"
 
 using namespace testsupport;
 

@@ -8,7 +8,6 @@
 #include "tests/support/gui_session.h"
 #include "tests/support/main_window_fixture.h"
 #include "ui/control_registry.h"
-#include "ui/ui_globals.h"
 
 using namespace testsupport;
 
