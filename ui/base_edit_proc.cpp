@@ -22,7 +22,6 @@
 #include "ui/control_actions.h"
 #include "ui/control_registry.h"
 #include "ui/nesting_state.h"
-#include "ui/subclass_steps.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include "ui/control_actions.h"
 #include "ui/convert_action.h"
-#include "ui/subclass_steps.h"
 
 LRESULT CALLBACK InputEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYUP && wParam == VK_RETURN) {

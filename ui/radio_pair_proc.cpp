@@ -5,7 +5,7 @@
 #include <array>
 
 #include "ui/base_pair.h"
-#include "ui/subclass_steps.h"
+#include "ui/control_actions.h"
 
 namespace {
 
