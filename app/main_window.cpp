@@ -7,9 +7,9 @@
 #include "app/resource.h"
 #include "app/web_addresses.h"
 #include "app/window_placement.h"
-#include "ui/base_pair.h"
 #include "ui/control_actions.h"
 #include "ui/control_registry.h"
+#include "ui/convert_action.h"
 #include "ui/main_layout.h"
 #include "ui/nesting_state.h"
 

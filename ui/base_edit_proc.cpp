@@ -18,9 +18,9 @@
 // - once the main window is closing, or no longer shown, nothing is checked.
 #include "ui/base_edit_proc.h"
 
-#include "ui/base_pair.h"
 #include "ui/control_actions.h"
 #include "ui/control_registry.h"
+#include "ui/convert_action.h"
 #include "ui/nesting_state.h"
 
 namespace {

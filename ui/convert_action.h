@@ -1,5 +1,48 @@
 #pragma once
-// The one operation that turns the input box's text into the result box's.
+// The one operation that turns the input box's text into the result box's,
+// and the base pair it converts between, with the two custom base boxes that
+// can supply it.
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/control_registry.h"
+
+// 0 until the main window's start-up click, then always within 2..36.
+extern int SourceBase;
+extern int TargetBase;
+
+// What a custom base box holds.
+enum class BaseBoxContent { Empty, Valid, Rejected };
+
+struct BaseReading {
+    BaseBoxContent content;
+    int base;  // meaningful only for Valid
+};
+
+// Reads a box's text as atoi would (leading white space, a sign, the leading
+// digits), without overflow; anything outside 2..36, a text without a leading
+// digit included, is rejected.
+BaseReading ParseBaseText(const std::wstring& text);
+
+// The current text of a custom base box, read and judged.
+BaseReading ReadBaseBox(ControlId box);
+
+// The half of the pair a custom base box writes: SourceBase for IDC_FROM_BASE,
+// TargetBase for IDC_TO_BASE, null for any other identifier.
+int* PairHalfOf(ControlId box);
+
+// True while the custom radio button is checked: only then do the base boxes
+// write the pair.
+bool CustomPairSelected();
+
+// While the custom pair is selected, each base box that holds a valid base
+// writes its half, without a word about a box that does not. Run when the
+// custom radio button is clicked and when a conversion starts, so that a base
+// that reached its box without passing through the box's focus (a paste from
+// its context menu) is the one used.
+void StoreCustomBases();
 
 // Converts the input box's text from SourceBase to TargetBase into the result
 // box ("输入有误！" when it is no number in the source base, empty for an empty

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "ui/base_pair.h"
 #include "ui/control_actions.h"
+#include "ui/convert_action.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "engine/tests/conversion_oracle.h"
 #include "tests/support/gui_session.h"
 #include "tests/support/window_tables.h"
-#include "ui/base_pair.h"
+#include "ui/convert_action.h"
 
 namespace drive {
 
