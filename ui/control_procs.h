@@ -1,5 +1,6 @@
 #pragma once
-// The subclass procedures of the input and result boxes and the push buttons.
+// The subclass procedures of the input and result boxes, the push buttons and
+// the twelve fixed-pair radio buttons.
 
 #include <windows.h>
 
@@ -14,3 +15,7 @@ LRESULT CALLBACK ClearButtonProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 // "=>" and "转 换": every left-button release converts.
 LRESULT CALLBACK ConvertButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The twelve fixed-pair radio buttons: a completed click that leaves the
+// button checked sets the pair the button stands for.
+LRESULT CALLBACK RadioPairProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

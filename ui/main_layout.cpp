@@ -5,7 +5,6 @@
 #include "ui/base_edit_proc.h"
 #include "ui/control_procs.h"
 #include "ui/control_registry.h"
-#include "ui/radio_pair_proc.h"
 
 namespace {
 
