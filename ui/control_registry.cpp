@@ -100,12 +100,14 @@ int ReadScreenDpi() {
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
-}  // namespace
-
+// The screen's DPI is read once, on first use, which comes after WinMain has
+// declared the process DPI aware.
 int ScreenDpi() {
     static const int dpi = ReadScreenDpi();
     return dpi;
 }
+
+}  // namespace
 
 int ScaledToScreen(int pixels) {
     return MulDiv(pixels, ScreenDpi(), kDesignDpi);

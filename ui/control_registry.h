@@ -66,12 +66,8 @@ extern HWND MainWindow;        // set first thing in the main window's WM_CREATE
 extern HFONT UiFont;           // 宋体 14 px for the push buttons, deleted at WM_CLOSE
 
 // The window's sizes are given for a screen of 96 dots per inch; on another
-// screen they grow with it, as the platform's fonts and frames do. The
-// screen's DPI is read once, on first use, which comes after WinMain has
-// declared the process DPI aware.
-int ScreenDpi();
-
-// A length given for 96 DPI, in pixels of this screen (rounded).
+// screen they grow with it, as the platform's fonts and frames do. A length
+// given for 96 DPI, in pixels of this screen (rounded).
 int ScaledToScreen(int pixels);
 
 // The factories: each creates a child control of MainWindow, records it in

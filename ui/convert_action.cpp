@@ -16,6 +16,11 @@
 int SourceBase = 0;
 int TargetBase = 0;
 
+namespace {
+
+// Reads a box's text as atoi would (leading white space, a sign, the leading
+// digits), without overflow; anything outside 2..36, a text without a leading
+// digit included, is rejected.
 BaseReading ParseBaseText(const std::wstring& text) {
     if (text.empty()) {
         return {BaseBoxContent::Empty, 0};
@@ -27,6 +32,8 @@ BaseReading ParseBaseText(const std::wstring& text) {
     }
     return {BaseBoxContent::Valid, static_cast<int>(value)};
 }
+
+}  // namespace
 
 BaseReading ReadBaseBox(ControlId box) {
     return ParseBaseText(ControlText(FindControl(box)));

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "ui/control_registry.h"
 
 // 0 until the main window's start-up click, then always within 2..36.
@@ -20,11 +18,6 @@ struct BaseReading {
     BaseBoxContent content;
     int base;  // meaningful only for Valid
 };
-
-// Reads a box's text as atoi would (leading white space, a sign, the leading
-// digits), without overflow; anything outside 2..36, a text without a leading
-// digit included, is rejected.
-BaseReading ParseBaseText(const std::wstring& text);
 
 // The current text of a custom base box, read and judged.
 BaseReading ReadBaseBox(ControlId box);
