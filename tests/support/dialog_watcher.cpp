@@ -15,7 +15,8 @@ constexpr int kMessageBoxTextId = 0xFFFF;  // the static that holds a message bo
 
 }  // namespace
 
-DialogWatcher::DialogWatcher(Handler handlerToUse) : handler(std::move(handlerToUse)) {
+DialogWatcher::DialogWatcher(Handler handlerToUse, DWORD limitMs)
+    : handler(std::move(handlerToUse)), timeLimitMs(limitMs) {
     ActiveWatcher = this;
     hook = SetWindowsHookExW(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
     // A thread timer: its WM_TIMER is dispatched by whatever loop runs, the
@@ -63,7 +64,7 @@ void DialogWatcher::OnActivate(HWND dialog) {
         record.text = WindowText(text);
     }
     seen.push_back(record);
-    pending.push_back({dialog, false, GetTickCount64() + kTimeLimitMs});
+    pending.push_back({dialog, false, GetTickCount64() + timeLimitMs});
 }
 
 void DialogWatcher::OnTick() {

@@ -6,7 +6,7 @@
 // thread activates is recorded (caption, and the message text of a message
 // box) and, once it shows, from inside the box's own modal loop, handed
 // to the handler. The default handler presses OK. A box still open
-// kTimeLimitMs after it appeared is ended by the watcher and marked.
+// timeLimitMs after it appeared is ended by the watcher and marked.
 // One watcher per thread at a time.
 
 #include <windows.h>
@@ -28,9 +28,9 @@ struct SeenDialog {
 class DialogWatcher {
 public:
     using Handler = std::function<void(HWND dialog)>;
-    static constexpr DWORD kTimeLimitMs = 5000;
+    static constexpr DWORD kDefaultTimeLimitMs = 5000;
 
-    explicit DialogWatcher(Handler handler = PressOk);
+    explicit DialogWatcher(Handler handler = PressOk, DWORD timeLimitMs = kDefaultTimeLimitMs);
     ~DialogWatcher();
     DialogWatcher(const DialogWatcher&) = delete;
     DialogWatcher& operator=(const DialogWatcher&) = delete;
@@ -53,6 +53,7 @@ private:
     };
 
     Handler handler;
+    DWORD timeLimitMs;
     HHOOK hook = nullptr;
     UINT_PTR timer = 0;
     std::vector<SeenDialog> seen;

@@ -1,5 +1,6 @@
 #include "tests/support/real_input.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -40,10 +41,24 @@ void MouseAt(POINT screen, std::initializer_list<DWORD> actions) {
 }
 
 void ClickAt(POINT screen) {
+    // Two clicks on one spot within the double-click time are a double
+    // click: the second press comes as WM_LBUTTONDBLCLK. A click is one.
+    static ULONGLONG lastClick = 0;
+    static POINT lastPoint{-1000, -1000};
+    if (std::abs(screen.x - lastPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+        std::abs(screen.y - lastPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2) {
+        const ULONGLONG due = lastClick + GetDoubleClickTime() + 1;
+        const ULONGLONG now = GetTickCount64();
+        if (now < due) {
+            PumpMessages(static_cast<DWORD>(due - now));
+        }
+    }
     MovePointerTo(POINT{0, 0});
     // Press and release in one go: a press may start a modal loop on this
     // thread (a caption's move loop), which must find its release queued.
     MouseAt(screen, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+    lastClick = GetTickCount64();
+    lastPoint = screen;
     PumpMessages(kSettleMs);
 }
 

@@ -21,7 +21,8 @@ void MovePointerTo(POINT screen);
 void MouseAt(POINT screen, std::initializer_list<DWORD> actions);
 
 // A left click at a point of the screen. The pointer comes from the
-// screen's corner, so the window under it sees it arrive.
+// screen's corner, so the window under it sees it arrive. A click on the spot
+// of the one before waits out the double-click time, so it is a click too.
 void ClickAt(POINT screen);
 
 // The centre of a window, in screen coordinates.

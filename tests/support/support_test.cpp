@@ -26,10 +26,11 @@ TEST(DialogWatcher, RecordsAndClosesMessageBoxes) {
 // A handler that leaves the box open: the watcher ends it after its time
 // limit and says so, so the test goes on.
 TEST(DialogWatcher, EndsABoxLeftOpen) {
-    DialogWatcher watcher([](HWND) {});
+    constexpr DWORD kLimitMs = 300;
+    DialogWatcher watcher([](HWND) {}, kLimitMs);
     const ULONGLONG start = GetTickCount64();
     MessageBoxW(nullptr, L"left open", L"box", MB_OK);
-    EXPECT_LT(GetTickCount64() - start, DialogWatcher::kTimeLimitMs + 3000);
+    EXPECT_LT(GetTickCount64() - start, kLimitMs + 3000);
     ASSERT_EQ(watcher.Seen().size(), 1u);
     EXPECT_TRUE(watcher.Seen()[0].endedByWatcher);
 }
