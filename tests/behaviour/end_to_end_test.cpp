@@ -188,7 +188,7 @@ TEST_F(EndToEndTest, StandsWholeAtTheScreensScaleAndConverts) {
     for (HWND c = GetWindow(app.Window(), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
         children.push_back(c);
     }
-    ASSERT_EQ(children.size(), std::size(kChildPlaces) + 1);
+    ASSERT_EQ(children.size(), std::size(kChildren));
     const auto inClient = [&](HWND child) {
         RECT r{};
         GetWindowRect(child, &r);
@@ -199,10 +199,10 @@ TEST_F(EndToEndTest, StandsWholeAtTheScreensScaleAndConverts) {
     GetClientRect(app.Window(), &client);
     const RECT bar = inClient(children[0]);  // the status bar, along the bottom edge
     EXPECT_EQ(bar.bottom, client.bottom);
-    for (std::size_t i = 0; i < std::size(kChildPlaces); ++i) {
-        const ChildPlace& place = kChildPlaces[i];
-        const RECT r = inClient(children[i + 1]);
-        SCOPED_TRACE(testing::Message() << "child " << i + 2 << " at " << dpi << " DPI");
+    for (std::size_t i = 1; i < std::size(kChildren); ++i) {
+        const testsupport::Child& place = kChildren[i];
+        const RECT r = inClient(children[i]);
+        SCOPED_TRACE(testing::Message() << "child " << i + 1 << " at " << dpi << " DPI");
         EXPECT_NEAR(r.left, MulDiv(place.x, dpi, 96), 2);
         EXPECT_NEAR(r.top, MulDiv(place.y, dpi, 96), 2);
         EXPECT_NEAR(r.right - r.left, MulDiv(place.width, dpi, 96), 2);
