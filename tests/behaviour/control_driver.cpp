@@ -3,7 +3,6 @@
 #include "engine/tests/conversion_oracle.h"
 #include "tests/support/gui_session.h"
 #include "tests/support/window_tables.h"
-#include "ui/convert_action.h"
 
 namespace drive {
 
@@ -78,12 +77,9 @@ bool IsChecked(ControlId id) {
 
 ControlId Focused() {
     const HWND focus = GetFocus();
-    for (const auto& entry : ControlMap) {
-        if (entry.second == focus) {
-            return entry.first;
-        }
-    }
-    return 0;
+    return focus != nullptr && GetParent(focus) == GetParent(Control(IDC_INPUT))
+               ? static_cast<ControlId>(GetDlgCtrlID(focus))
+               : 0;
 }
 
 bool WholeTextSelected(ControlId id) {
@@ -113,14 +109,14 @@ void ChoosePair(int source, int target) {
 }
 
 ::testing::AssertionResult UsesPair(int source, int target) {
-    const int shownSource = SourceBase, shownTarget = TargetBase;
-    const std::wstring result = Convert(L"10");
-    if (result == Digits(source, target) && shownSource == source && shownTarget == target) {
+    const std::wstring input = Digits(0xFFFFFFFF, source);
+    const std::wstring result = Convert(input);
+    if (result == Digits(0xFFFFFFFF, target)) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "expected the pair " << source << " => " << target << ", found "
-                                         << shownSource << " => " << shownTarget << " (\"10\" gave "
-                                         << std::string(result.begin(), result.end()) << ")";
+    return ::testing::AssertionFailure() << "expected the pair " << source << " => " << target << ": "
+                                         << std::string(input.begin(), input.end()) << " gave "
+                                         << std::string(result.begin(), result.end());
 }
 
 std::wstring Digits(unsigned long long value, int base) {

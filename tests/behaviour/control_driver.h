@@ -34,7 +34,7 @@ void Enter(ControlId box, const std::wstring& text);
 void Key(ControlId id, UINT virtualKey);
 
 bool IsChecked(ControlId id);
-ControlId Focused();  // 0 when the focus is on no control of the registry
+ControlId Focused();  // the focused child of the main window, 0 for none
 bool WholeTextSelected(ControlId id);  // a non-empty text selected from start to end
 std::wstring StatusText();
 
@@ -46,9 +46,10 @@ std::wstring Convert(const std::wstring& input);
 // on the custom radio button.
 void ChoosePair(int source, int target);
 
-// Whether the next conversion uses the pair (source, target): "10" must come
-// out as source written in base target, and the pair itself must match.
-// Converting moves the focus to the input box, so this is a scenario's last step.
+// Whether the next conversion uses the pair (source, target): the largest
+// number, written in the source base, must come out written in the target
+// base, which no other pair gives. Converting moves the focus to the input
+// box, so this is a scenario's last step.
 ::testing::AssertionResult UsesPair(int source, int target);
 
 // A number's digits in a base, as the program writes them.

@@ -82,20 +82,4 @@ TEST_F(CustomBaseTest, OtherTextIsRejectedWithTheWarningAndKeepsTheFocus) {
     EXPECT_TRUE(UsesPair(3, 5));
 }
 
-// After a rejection, leaving the box again or clicking into it warns again,
-// once per user action.
-TEST_F(CustomBaseTest, ARejectedBaseWarnsAgainAtEachAttemptToLeave) {
-    Enter(IDC_FROM_BASE, L"40");
-    for (const ControlId target : {IDC_INPUT, IDC_OUTPUT, IDC_CONVERT, IDC_CUSTOM, IDC_CLEAR, IDC_CUSTOM,
-                                   IDC_FROM_BASE}) {
-        EXPECT_EQ(WarningsFrom([&] { Click(target); }), 1) << "leaving for " << target;
-        EXPECT_EQ(Focused(), IDC_FROM_BASE);
-    }
-    EXPECT_TRUE(IsChecked(IDC_CUSTOM));
-
-    SetText(IDC_FROM_BASE, L"4");
-    EXPECT_EQ(WarningsFrom([] { Click(IDC_INPUT); }), 0);
-    EXPECT_TRUE(UsesPair(4, 2));
-}
-
 }  // namespace

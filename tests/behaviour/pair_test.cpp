@@ -5,7 +5,6 @@
 
 #include "tests/behaviour/behaviour_fixture.h"
 #include "tests/support/window_tables.h"
-#include "ui/control_registry.h"
 
 using namespace drive;
 
@@ -26,7 +25,6 @@ TEST_F(PairTest, StartsWithTenToTwoCheckedAndTheFocusInTheInputBox) {
     EXPECT_EQ(Focused(), IDC_INPUT);
     EXPECT_EQ(TextOf(IDC_INPUT), L"");
     EXPECT_EQ(TextOf(IDC_OUTPUT), L"");
-    EXPECT_NE(UiFont, nullptr);
     EXPECT_TRUE(UsesPair(10, 2));
 }
 
