@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs every test: native engine tests, the same under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a bounded fuzz run, the shipped build with the
-# checks of its file and of its reproducibility, then every Windows test under
-# Wine and a short soak run. Installs whatever is missing first.
+# UndefinedBehaviorSanitizer, 10 s of fuzzing a target, the shipped build with
+# the checks of its file, of its reproducibility and of signing, then the
+# Windows tests of the build this machine runs under Wine (Windows 7, and XP,
+# 10 and three screen scales for the process tests) and a short soak run.
+# Installs whatever is missing first.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/build.sh"
