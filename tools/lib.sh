@@ -209,3 +209,16 @@ run_windows_tests() {
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
 }
+
+# run_scaled_tests BUILD DPI...: the process test of the window's scale, at
+# each DPI in a copy of the test prefix set to it (needs a display, sets the
+# caller's status as run_windows_tests does).
+run_scaled_tests() {
+    local build="$1" dpi; shift
+    for dpi in "$@"; do
+        say "Quendrix.exe at $dpi DPI"
+        copy_prefix_at_dpi "$QUENDRIX_CACHE/wine-test" "$QUENDRIX_CACHE/wine-test-dpi" "$dpi" desktop
+        QUENDRIX_EXPECTED_DPI="$dpi" run_windows_tests "$QUENDRIX_CACHE/wine-test-dpi" "" 6.1 "$build" \
+            -R 'EndToEndTest\.StandsWholeAtTheScreensScale'
+    done
+}

@@ -4,7 +4,8 @@
 # sources (build/mutate/sources, with build trees of its own that every fault
 # reuses), builds what the fast part needs and runs it: the native engine
 # tests, then the Windows tests of the build this machine runs, under Wine as
-# tools/test.sh runs them. A fault is caught when a test fails or the copy no
+# tools/test.sh runs them, and the process test of the window's scale at 144
+# DPI. A fault is caught when a test fails or the copy no
 # longer builds. It runs the suite unmutated first and stops if that fails.
 # Not part of the test command: run it before and after changing tests.
 #   bash tools/mutate.sh [--only F07 ...]
@@ -88,6 +89,8 @@ fast_suite() {
     rm -f "$windows/Testing/Temporary/LastTestsFailed.log"
     status=0
     run_windows_tests "$QUENDRIX_CACHE/wine-test" "" 6.1 "$windows" --stop-on-failure >> "$log" 2>&1
+    # One larger screen scale, where the window's scaling shows.
+    [ "$status" -ne 0 ] || run_scaled_tests "$windows" 144 >> "$log" 2>&1
     if [ "$status" -ne 0 ]; then
         verdict="$(mutate_py failure "$log" "$windows/Testing/Temporary/LastTestsFailed.log")"
     else

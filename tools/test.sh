@@ -67,14 +67,8 @@ else
     say "so the shipped 32-bit Quendrix.exe is built and checked as a file, not run: not under Windows 7, XP or 10"
 fi
 
-# The program at larger screen scales: each run in a copy of the test prefix
-# set to that DPI.
-for dpi in 120 144 192; do
-    say "Quendrix.exe at $dpi DPI"
-    copy_prefix_at_dpi "$QUENDRIX_CACHE/wine-test" "$QUENDRIX_CACHE/wine-test-dpi" "$dpi" desktop
-    QUENDRIX_EXPECTED_DPI="$dpi" run_windows_tests "$QUENDRIX_CACHE/wine-test-dpi" "" 6.1 "$build" \
-        -R 'EndToEndTest\.StandsWholeAtTheScreensScale'
-done
+# The program at larger screen scales.
+run_scaled_tests "$build" 120 144 192
 
 # A short soak: seeded random real input against the shipped Quendrix.exe,
 # once the other Windows tests are done, as it needs a desktop to itself.
