@@ -161,18 +161,21 @@ ensure_prefix() {
 # prefix SOURCE (prepared first, as ensure_prefix does with the same mode and
 # version) whose screen scale is DPI dots per inch, as Windows' display
 # setting gives it (96 is 100%); programs started in it lay themselves out for
-# that DPI. Wine never writes the prefix's program files, so they are hard
-# links; the registry is copied. Sets WINEPREFIX to the copy.
+# that DPI. Sets WINEPREFIX to the copy, whose Wine server runs on.
 copy_prefix_at_dpi() {
     local source="$1" copy="$2" dpi="$3" mode="${4:-}" version="${5:-}"
     ensure_prefix "$source" "$mode" "$version"
     wineserver -k 2>/dev/null || true  # the source's registry is all on disk
     wineserver -w 2>/dev/null || true
     rm -rf "$copy"
-    cp -al "$source" "$copy"
-    local file
-    for file in "$copy"/*.reg "$copy/.update-timestamp"; do
-        [ -f "$file" ] && cp --remove-destination "$source/$(basename "$file")" "$file"
+    # Wine writes some of a prefix's files in place, the registry above all,
+    # so everything is copied but the system folders' DLLs, which nothing run
+    # here writes: those are hard links.
+    local system=(drive_c/windows/system32 drive_c/windows/syswow64) dir
+    mkdir -p "$copy"
+    tar -C "$source" "${system[@]/#/--exclude=./}" -cf - . | tar -C "$copy" -xf -
+    for dir in "${system[@]}"; do
+        if [ -d "$source/$dir" ]; then cp -al "$source/$dir" "$copy/$dir"; fi
     done
     export WINEPREFIX="$copy"
     {
@@ -181,8 +184,9 @@ copy_prefix_at_dpi() {
         printf '[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]\r\n'
         printf '"LogPixels"=dword:%08x\r\n' "$dpi"
     } | write_reg "$copy/quendrix-dpi.reg"
+    # Its server goes on running for the programs started next, which read
+    # the DPI from it as they start.
     "$QUENDRIX_LOADER" regedit /S "$copy/quendrix-dpi.reg" >/dev/null 2>&1
-    wineserver -w
 }
 
 # run_windows_tests PREFIX VERSION EXPECTED BUILD [ctest arguments]: the tests
