@@ -51,7 +51,7 @@ fi
 choose_runnable_build "the Windows tests run on"
 build="$(windows_build_dir "$arch")"
 say "Windows test build, $arch"
-build_windows "$arch"
+build_windows "$arch" --target all soak_driver  # the driver of the soak at the end too
 
 start_display
 trap 'if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi; stop_display' EXIT
