@@ -56,7 +56,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
         if (now >= deadline) {
             return false;
         }
-        const DWORD wait = static_cast<DWORD>(deadline - now < 10 ? deadline - now : 10);
+        // Messages for this thread end the wait at once; a condition on
+        // another program (its paint, its boxes) is looked at every 2 ms.
+        const DWORD wait = static_cast<DWORD>(deadline - now < 2 ? deadline - now : 2);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
     }
 }
