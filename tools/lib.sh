@@ -157,13 +157,11 @@ ensure_prefix() {
     touch "$stamp"
 }
 
-# copy_prefix_at_dpi SOURCE COPY DPI [desktop] [version]: a fresh copy of the
-# prefix SOURCE (prepared first, as ensure_prefix does with the same mode and
-# version) whose screen scale is DPI dots per inch, as Windows' display
-# setting gives it (96 is 100%); programs started in it lay themselves out for
-# that DPI. Sets WINEPREFIX to the copy, whose Wine server runs on.
-copy_prefix_at_dpi() {
-    local source="$1" copy="$2" dpi="$3" mode="${4:-}" version="${5:-}"
+# copy_prefix SOURCE COPY [desktop] [version]: a fresh copy of the prefix
+# SOURCE (prepared first, as ensure_prefix does with the same mode and
+# version), for a run that changes settings of its own. Sets WINEPREFIX to it.
+copy_prefix() {
+    local source="$1" copy="$2" mode="${3:-}" version="${4:-}"
     ensure_prefix "$source" "$mode" "$version"
     wineserver -k 2>/dev/null || true  # the source's registry is all on disk
     wineserver -w 2>/dev/null || true
@@ -178,15 +176,22 @@ copy_prefix_at_dpi() {
         if [ -d "$source/$dir" ]; then cp -al "$source/$dir" "$copy/$dir"; fi
     done
     export WINEPREFIX="$copy"
+}
+
+# copy_prefix_at_dpi SOURCE COPY DPI [desktop] [version]: such a copy whose
+# screen scale is DPI dots per inch, as Windows' display setting gives it (96
+# is 100%); programs started in it lay themselves out for that DPI. Its Wine
+# server runs on, and the programs started next read the DPI from it.
+copy_prefix_at_dpi() {
+    local dpi="$3"
+    copy_prefix "$1" "$2" "${4:-}" "${5:-}"
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n\r\n' "$dpi"
         printf '[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]\r\n'
         printf '"LogPixels"=dword:%08x\r\n' "$dpi"
-    } | write_reg "$copy/quendrix-dpi.reg"
-    # Its server goes on running for the programs started next, which read
-    # the DPI from it as they start.
-    "$QUENDRIX_LOADER" regedit /S "$copy/quendrix-dpi.reg" >/dev/null 2>&1
+    } | write_reg "$WINEPREFIX/quendrix-dpi.reg"
+    "$QUENDRIX_LOADER" regedit /S "$WINEPREFIX/quendrix-dpi.reg" >/dev/null 2>&1
 }
 
 # run_windows_tests PREFIX VERSION EXPECTED BUILD [ctest arguments]: the tests

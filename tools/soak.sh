@@ -37,7 +37,8 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 start_display
 cleanup() { wineserver -k 2>/dev/null || true; stop_display; }
 trap cleanup EXIT
-ensure_prefix "$QUENDRIX_CACHE/wine-soak" desktop
+# A fresh copy of the test prefix for each run: no run inherits another's.
+copy_prefix "$QUENDRIX_CACHE/wine-test" "$QUENDRIX_CACHE/wine-soak" desktop
 # The Help menu's web addresses open a stand-in that only records them, and a
 # crash ends the program without a dialog.
 recorder="$(windows_path "$build/tests/url_recorder.exe")"
