@@ -31,16 +31,6 @@ struct AppBox {
     std::wstring caption, text;
 };
 
-// Whether the thread has a dialog box, shown or still to show.
-bool AnyDialogOf(DWORD thread) {
-    for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr;) {
-        if (GetWindowThreadProcessId(box, nullptr) == thread) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The dialog boxes the program's thread has open now.
 std::vector<AppBox> OpenBoxes(DWORD appThread) {
     std::vector<AppBox> boxes;
@@ -84,7 +74,7 @@ protected:
     bool Quiet() const {
         InvalidateRect(app.Window(), nullptr, FALSE);
         return PumpUntil([&] { return !GetUpdateRect(app.Window(), nullptr, FALSE); }, 3000) &&
-               !AnyDialogOf(appThread);
+               OpenDialogs(appThread, false).empty();
     }
 
     // Closes the program's boxes as they come (message boxes with OK, any
@@ -188,24 +178,15 @@ TEST_F(EndToEndTest, StandsWholeAtTheScreensScaleAndConverts) {
     if (const char* expected = std::getenv("QUENDRIX_EXPECTED_DPI")) {
         ASSERT_EQ(dpi, std::atoi(expected)) << "the prefix's DPI";
     }
-    std::vector<HWND> children;
-    for (HWND c = GetWindow(app.Window(), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-        children.push_back(c);
-    }
+    const std::vector<HWND> children = ChildrenInOrder(app.Window());
     ASSERT_EQ(children.size(), std::size(kChildren));
-    const auto inClient = [&](HWND child) {
-        RECT r{};
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, app.Window(), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    };
     RECT client{};
     GetClientRect(app.Window(), &client);
-    const RECT bar = inClient(children[0]);  // the status bar, along the bottom edge
+    const RECT bar = PlaceInParent(children[0]);  // the status bar, along the bottom edge
     EXPECT_EQ(bar.bottom, client.bottom);
     for (std::size_t i = 1; i < std::size(kChildren); ++i) {
         const testsupport::Child& place = kChildren[i];
-        const RECT r = inClient(children[i]);
+        const RECT r = PlaceInParent(children[i]);
         SCOPED_TRACE(testing::Message() << "child " << i + 1 << " at " << dpi << " DPI");
         EXPECT_NEAR(r.left, MulDiv(place.x, dpi, 96), 2);
         EXPECT_NEAR(r.top, MulDiv(place.y, dpi, 96), 2);

@@ -25,7 +25,7 @@ TEST_F(HintTest, EverySubclassedControlShowsItsHint) {
 TEST_F(HintTest, OtherWindowsLeaveTheLastHint) {
     MoveOver(IDC_CLEAR);
     std::vector<HWND> others = {Control(IDC_CUSTOM), Control(IDC_STATUSBAR), window};
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (const HWND child : testsupport::ChildrenInOrder(window)) {
         if (GetDlgCtrlID(child) == 0 && child != Control(IDC_STATUSBAR)) {
             others.push_back(child);  // the label and the six group boxes
         }

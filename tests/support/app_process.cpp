@@ -67,10 +67,10 @@ AppProcess::~AppProcess() {
     }
 }
 
-std::vector<HWND> OpenDialogs(DWORD threadId) {
+std::vector<HWND> OpenDialogs(DWORD threadId, bool shownOnly) {
     std::vector<HWND> dialogs;
     for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr;) {
-        if (GetWindowThreadProcessId(box, nullptr) == threadId && IsWindowVisible(box)) {
+        if (GetWindowThreadProcessId(box, nullptr) == threadId && (!shownOnly || IsWindowVisible(box))) {
             dialogs.push_back(box);
         }
     }

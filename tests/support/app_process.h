@@ -46,7 +46,8 @@ private:
 HWND FindProcessWindow(DWORD processId, const wchar_t* windowClass);
 
 // The dialog boxes (message boxes, the About box) that a thread has open and
-// visible now, in the order the platform lists them.
-std::vector<HWND> OpenDialogs(DWORD threadId);
+// visible now, in the order the platform lists them; with shownOnly false,
+// also those not yet shown.
+std::vector<HWND> OpenDialogs(DWORD threadId, bool shownOnly = true);
 
 }  // namespace testsupport

@@ -91,6 +91,21 @@ std::wstring WindowText(HWND window) {
     return std::wstring(buffer.data(), copied < buffer.size() ? copied : 0);
 }
 
+std::vector<HWND> ChildrenInOrder(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(parent, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        children.push_back(c);
+    }
+    return children;
+}
+
+RECT PlaceInParent(HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 std::wstring ClassNameOf(HWND window) {
     wchar_t name[256] = {};
     const int length = GetClassNameW(window, name, 256);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -34,5 +35,11 @@ bool TakeQuitMessage(WPARAM* code = nullptr);
 std::wstring WindowText(HWND window);
 
 std::wstring ClassNameOf(HWND window);
+
+// A window's children in creation order, in this process or another.
+std::vector<HWND> ChildrenInOrder(HWND parent);
+
+// A child's rectangle in its parent's client coordinates.
+RECT PlaceInParent(HWND child);
 
 }  // namespace testsupport

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/gui_session.h"
 #include "tests/support/main_window_fixture.h"
@@ -14,21 +12,6 @@
 using namespace testsupport;
 
 namespace {
-
-std::vector<HWND> ChildrenInOrder(HWND parent) {
-    std::vector<HWND> children;
-    for (HWND c = GetWindow(parent, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-        children.push_back(c);
-    }
-    return children;
-}
-
-RECT ClientRectOf(HWND child) {
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 // The style bits a control keeps as it was made: its kind and look. An edit
 // box trades its border for a frame it draws itself, and the checked radio
@@ -50,7 +33,7 @@ TEST_F(LayoutTest, ChildrenStandAsDesigned) {
         EXPECT_EQ(WindowText(c), e.caption != nullptr ? e.caption : L"");
         EXPECT_EQ(GetDlgCtrlID(c), e.id);
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(c, GWL_STYLE)) & kKeptStyle, e.style & kKeptStyle);
-        const RECT r = ClientRectOf(c);
+        const RECT r = PlaceInParent(c);
         if (i == 0) {  // the status bar, along the bottom edge below the bottom row
             EXPECT_EQ(r.bottom, client.bottom);
             EXPECT_EQ(r.right - r.left, client.right);
